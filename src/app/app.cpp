@@ -1,0 +1,47 @@
+#include "app/app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "game/klotix_game.h"
+#include "main/klotix_main.h"
+
+namespace klotix {
+
+namespace {
+constexpr const char* kRecordFileName = "Klotix.dat";
+}
+
+std::filesystem::path recordFilePath() {
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  if (QFileInfo(programFolder).isWritable()) {
+    return std::filesystem::path(programFolder.toStdString()) / kRecordFileName;
+  }
+  const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir().mkpath(userFolder);
+  return std::filesystem::path(userFolder.toStdString()) / kRecordFileName;
+}
+
+App::App() { module_.recordFile = recordFilePath(); }
+
+void App::start() { openMainWindow(); }
+
+void App::openMainWindow() {
+  auto* window = new KlotixMain(
+      module_, random_, dialogs_, [this] { openGameWindow(); }, [] { endProgram(); });
+  window->show();
+}
+
+void App::openGameWindow() {
+  auto* game = new KlotixGame(module_, random_, dialogs_, [this] { openMainWindow(); });
+  game->show();
+}
+
+void App::endProgram() {
+  // Ends the run at once: the event loop stops and no handler runs again.
+  QCoreApplication::exit(0);
+}
+
+}  // namespace klotix

@@ -1,0 +1,164 @@
+#include "game/klotix_game.h"
+
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ui/app_identity.h"
+#include "ui/beep.h"
+#include "ui/input_hold.h"
+#include "ui/twips.h"
+#include "ui/virtual_keys.h"
+
+namespace klotix {
+
+namespace {
+
+QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+// The client area behind the grids: the rounded panel around the preview
+// and the three black lines that frame the playfield.
+class GameCanvas final : public QWidget {
+ public:
+  explicit GameCanvas(QWidget* parent) : QWidget(parent) {
+    setFixedSize(KlotixGame::clientSize());
+    setFocusPolicy(Qt::NoFocus);
+    setAutoFillBackground(true);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Shape2: solid PREVIEW_COLOR with a black border two pixels wide.
+    const QRectF panel = twipRectF(240, 360, 1215, 975).adjusted(1, 1, -1, -1);
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(toQColor(PREVIEW_COLOR));
+    p.drawRoundedRect(panel, 8, 8);
+    // Line1..Line3: two pixels wide, centred on their twip coordinates.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    const double top = twipsToPixels(120);
+    const double bottom = twipsToPixels(6140);
+    p.drawRect(QRectF(twipsToPixels(1665) - 1, top, 2, bottom - top));
+    p.drawRect(QRectF(twipsToPixels(4110) - 1, top, 2, bottom - top));
+    p.drawRect(QRectF(twipsToPixels(1665) - 1, twipsToPixels(6150) - 1, twipsToPixels(4105 - 1665) + 1, 2));
+  }
+};
+
+std::vector<QRect> playfieldCells() {
+  std::vector<QRect> cells;
+  for (int i = 0; i < kPlayfieldCells; ++i)
+    cells.push_back(twipRect(1680 + 240 * (i % 10), 5880 - 240 * (i / 10), 255, 255));
+  return cells;
+}
+
+std::vector<QRect> previewCells() {
+  std::vector<QRect> cells;
+  for (int i = 0; i < kPreviewCells; ++i)
+    cells.push_back(twipRect(360 + 240 * (i % 4), 480 + 240 * (i / 4), 255, 255));
+  return cells;
+}
+
+}  // namespace
+
+KlotixGame::KlotixGame(Klotix_Module& module, RandomSource& random, Dialogs& dialogs,
+                       std::function<void()> openMainWindow, QWidget* parent)
+    : QMainWindow(parent),
+      openMainWindow_(std::move(openMainWindow)),
+      timer1_([this] { logic_->Timer1_Timer(); }) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("%1 (%2)").arg(kAppName, kWebAddress));
+  createControls();
+  createActions();
+  createMenus();
+  // The window itself takes the keys; none of its controls takes the focus.
+  setFocusPolicy(Qt::StrongFocus);
+  setFixedSize(sizeHint());
+
+  logic_ = std::make_unique<GameLogic>(
+      GameParts{*shape1_, *shape3_, *label3_, timer1_, dialogs, *this, module, random});
+  logic_->Form_Load();
+  // The fall timer is enabled from the start; its first tick comes one
+  // interval after the load.
+  timer1_.setEnabled(true);
+}
+
+KlotixGame::~KlotixGame() { timer1_.setEnabled(false); }
+
+QSize KlotixGame::clientSize() { return twipRect(0, 0, 4200, 6195).size(); }
+
+void KlotixGame::createControls() {
+  auto* canvas = new GameCanvas(this);
+  setCentralWidget(canvas);
+
+  shape3_ = new CellGridWidget(previewCells(), palette().color(QPalette::WindowText), PREVIEW_COLOR, canvas);
+  shape1_ = new CellGridWidget(playfieldCells(), toQColor(PREVIEW_COLOR), EMPTY_COLOR, canvas);
+
+  label3_ = new LabelWidget(QStringLiteral("Points"), canvas);
+  label3_->setGeometry(twipRect(135, 1500, 1305, 585));
+  label3_->setAlignment(Qt::AlignCenter);
+  QFont font;
+  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+  font.setPointSizeF(24);
+  label3_->setFont(font);
+  label3_->setAutoFillBackground(true);
+  QPalette pal = label3_->palette();
+  pal.setColor(QPalette::Window, QColor(192, 255, 192));
+  pal.setColor(QPalette::WindowText, QColor(255, 0, 0));
+  label3_->setPalette(pal);
+  label3_->setFocusPolicy(Qt::NoFocus);
+}
+
+void KlotixGame::createActions() {
+  pause_menu_ = new QAction(tr("&Pause"), this);
+  pause_menu_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  connect(pause_menu_, &QAction::triggered, this, [this] { logic_->pause_menu_Click(); });
+
+  // Present, with its shortcut, and deliberately without an action.
+  hide_menu_ = new QAction(tr("&Hide"), this);
+  hide_menu_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+
+  quit_menu_ = new QAction(tr("&Quit game"), this);
+  quit_menu_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(quit_menu_, &QAction::triggered, this, [this] { logic_->quit_menu_Click(); });
+}
+
+void KlotixGame::createMenus() {
+  QMenu* options_meni = menuBar()->addMenu(tr("&Options"));
+  options_meni->addAction(pause_menu_);
+  options_meni->addAction(hide_menu_);
+  options_meni->addAction(quit_menu_);
+}
+
+void KlotixGame::keyPressEvent(QKeyEvent* event) {
+  // Auto-repeated presses act like single ones. Ctrl+P never gets here:
+  // the Pause item's shortcut takes that keystroke first.
+  logic_->Form_KeyDown(virtualKeyOf(*event), shiftStateOf(*event));
+}
+
+void KlotixGame::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Form_Resize();
+}
+
+void KlotixGame::Form_Resize() {
+  // The size is fixed; while minimised or maximised it cannot be set, and
+  // that is simply skipped.
+  if (isMinimized() || isMaximized() || isFullScreen()) return;
+  if (size() != minimumSize()) resize(minimumSize());
+}
+
+void KlotixGame::beep() { klotix::beep(); }
+
+void KlotixGame::holdInput(int milliseconds) { klotix::holdInput(milliseconds); }
+
+void KlotixGame::openMainWindow() {
+  if (openMainWindow_) openMainWindow_();
+}
+
+void KlotixGame::closeGameWindow() { close(); }
+
+}  // namespace klotix

@@ -1,0 +1,151 @@
+#include "main/klotix_main.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/twips.h"
+
+namespace klotix {
+
+namespace {
+
+QFont tahoma(double pointSize) {
+  QFont font;
+  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+  font.setPointSizeF(pointSize);
+  return font;
+}
+
+// Level captions, record headings and list colours, level 1..3.
+struct LevelLook {
+  const char* option;
+  const char* heading;
+  int headingLeft;
+  int headingWidth;
+  const char* listColor;
+};
+constexpr std::array<LevelLook, 3> kLevelLooks = {{
+    {"Level 1", "Slow", 300, 330, "rgb(192, 255, 255)"},
+    {"Level 2", "Medium", 2580, 540, "rgb(192, 192, 255)"},
+    {"Level 3", "Quick", 4860, 390, "rgb(128, 128, 255)"},
+}};
+
+// Places `widget` at a twip rectangle but never narrower than its text
+// needs, since the design font may be missing and the stand-in be wider.
+void placeAtLeast(QWidget* widget, int left, int top, int width, int height) {
+  QRect r = twipRect(left, top, width, height);
+  widget->ensurePolished();
+  r.setWidth(std::max(r.width(), widget->sizeHint().width()));
+  widget->setGeometry(r);
+}
+
+}  // namespace
+
+KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dialogs,
+                       std::function<void()> openGame, std::function<void()> endProgram, QWidget* parent)
+    : QWidget(parent), openGame_(std::move(openGame)), endProgram_(std::move(endProgram)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setObjectName(QStringLiteral("KlotixMain"));  // the skin styles the window by this name
+  setAttribute(Qt::WA_StyledBackground);
+  setFont(tahoma(8.25));
+  createButtons();
+  createRecordFrame();
+  setTabOrder();
+  setFixedSize(clientSize());
+
+  logic_ = std::make_unique<MainLogic>(MainParts{*this, dialogs, module, random, secondsSinceMidnight});
+  logic_->Form_Load();
+}
+
+QSize KlotixMain::clientSize() { return twipRect(0, 0, 7245, 5055).size(); }
+
+void KlotixMain::createButtons() {
+  Command_Exit_ = new QPushButton(tr("End"), this);
+  Command_Exit_->setFont(tahoma(9.75));
+  Command_Exit_->setGeometry(twipRect(180, 120, 975, 615));
+  connect(Command_Exit_, &QPushButton::clicked, this, [this] { logic_->Command_Exit_Click(); });
+
+  for (int i = 0; i < 3; ++i) {
+    auto* option = new QRadioButton(tr(kLevelLooks[static_cast<std::size_t>(i)].option), this);
+    placeAtLeast(option, 1260, 180 + 540 * i, 2235, 315);
+    connect(option, &QRadioButton::clicked, this, [this, i] { logic_->Option_Level_Click(i); });
+    Option_Level_[static_cast<std::size_t>(i)] = option;
+  }
+  // As designed; the load steps then select the level in force.
+  Option_Level_[0]->setChecked(true);
+
+  Command_Start_ = new QPushButton(tr("&Start new game"), this);
+  Command_Start_->setFont(tahoma(14.25));
+  Command_Start_->setGeometry(twipRect(4380, 120, 2715, 1515));
+  connect(Command_Start_, &QPushButton::clicked, this, [this] { logic_->Command_Start_Click(); });
+}
+
+void KlotixMain::createRecordFrame() {
+  Record_ = new QGroupBox(tr("Record"), this);
+  Record_->setGeometry(twipRect(120, 1740, 7035, 3255));
+  for (std::size_t i = 0; i < 3; ++i) {
+    const LevelLook& look = kLevelLooks[i];
+    const int offset = 2280 * static_cast<int>(i);
+
+    auto* heading = new QLabel(tr(look.heading), Record_);
+    heading->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128); background: transparent;"));
+    placeAtLeast(heading, look.headingLeft, 300, look.headingWidth, 195);
+    Label2_[i] = heading;
+
+    const QString listStyle = QStringLiteral("QListWidget { background: %1; color: black; }").arg(look.listColor);
+    List1_[i] = new QListWidget(Record_);
+    List1_[i]->setGeometry(twipRect(300 + offset, 540, 735, 2595));
+    List2_[i] = new QListWidget(Record_);
+    List2_[i]->setGeometry(twipRect(1020 + offset, 540, 1215, 2595));
+    for (QListWidget* list : {List1_[i], List2_[i]}) {
+      list->setStyleSheet(listStyle);
+      list->setSortingEnabled(false);
+    }
+  }
+}
+
+void KlotixMain::setTabOrder() {
+  // The lists come first, then Start, End and the level buttons.
+  QWidget* order[] = {List1_[0], List2_[0],        List1_[1],        List2_[1],        List1_[2],       List2_[2],
+                      Command_Start_, Command_Exit_, Option_Level_[0], Option_Level_[1], Option_Level_[2]};
+  for (std::size_t i = 0; i + 1 < std::size(order); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void KlotixMain::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Form_Resize();
+}
+
+void KlotixMain::Form_Resize() {
+  // The size is fixed; while minimised or maximised it cannot be set.
+  if (isMinimized() || isMaximized() || isFullScreen()) return;
+  if (size() != clientSize()) resize(clientSize());
+}
+
+void KlotixMain::setCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
+void KlotixMain::loadSkin(const std::string& fileName) { Skin1_.LoadSkin(QString::fromStdString(fileName)); }
+
+void KlotixMain::applySkin() { Skin1_.ApplySkin(this); }
+
+void KlotixMain::addRecordRow(int levelIndex, const std::string& points, const std::string& name) {
+  List1_.at(static_cast<std::size_t>(levelIndex))->addItem(QString::fromStdString(points));
+  List2_.at(static_cast<std::size_t>(levelIndex))->addItem(QString::fromStdString(name));
+}
+
+void KlotixMain::selectLevelButton(int index) { Option_Level_.at(static_cast<std::size_t>(index))->setChecked(true); }
+
+void KlotixMain::openGameWindow() {
+  if (openGame_) openGame_();
+}
+
+void KlotixMain::closeMainWindow() { close(); }
+
+void KlotixMain::endProgram() {
+  if (endProgram_) endProgram_();
+}
+
+}  // namespace klotix

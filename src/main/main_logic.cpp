@@ -1,0 +1,72 @@
+#include "main/main_logic.h"
+
+#include <iostream>
+
+#include "main/record_file.h"
+#include "main/record_ranking.h"
+#include "ui/app_identity.h"
+
+namespace klotix {
+
+MainLogic::MainLogic(MainParts parts) : parts_(std::move(parts)) {}
+
+std::string MainLogic::caption() {
+  return std::string(kAppName) + " (" + kWebAddress + ") v. " + std::to_string(kVersionMajor) + "." +
+         std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
+}
+
+void MainLogic::Form_Load() {
+  Klotix_Module& module = parts_.module;
+  parts_.view.setCaption(caption());
+  parts_.view.loadSkin(kSkinFile);
+  parts_.view.applySkin();
+
+  // A damaged file is not the player's problem: show what could be read.
+  // The next save keeps a copy of the damaged file.
+  const LoadResult loaded = Load(module.recordFile, module.tables());
+  if (!loaded.clean) std::cerr << "klotix: " << loaded.problem << '\n';
+
+  fillRecordLists();
+
+  // The first opening of a run starts on Medium, and shows it.
+  if (module.level < 1 || module.level > kLevels) module.level = 2;
+  parts_.view.selectLevelButton(module.level - 1);
+
+  parts_.random.reseed(parts_.timeOfDay());
+}
+
+void MainLogic::fillRecordLists() {
+  const Klotix_Module& module = parts_.module;
+  for (int level = 1; level <= kLevels; ++level) {
+    for (int n : rankedEntries(module.tables(), level)) {
+      const Record& entry = module.records[level][n];
+      parts_.view.addRecordRow(level - 1, std::to_string(entry.points), entry.name);
+    }
+  }
+}
+
+void MainLogic::Option_Level_Click(int Index) { parts_.module.level = static_cast<std::int16_t>(Index + 1); }
+
+void MainLogic::Command_Start_Click() {
+  Klotix_Module& module = parts_.module;
+  // Blank names and Cancel are not accepted; the box comes back.
+  std::string answer;
+  while (answer.empty()) {
+    answer = trimBlanks(parts_.dialogs.inputBox(kNamePrompt, kNameTitle, module.playername));
+  }
+  module.playername = answer;
+  module.speed = speedOfLevel(module.level);
+  parts_.view.openGameWindow();
+  parts_.view.closeMainWindow();
+}
+
+void MainLogic::Command_Exit_Click() { parts_.view.endProgram(); }
+
+std::string trimBlanks(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  const auto last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace klotix

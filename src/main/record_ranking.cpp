@@ -1,0 +1,20 @@
+#include "main/record_ranking.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace klotix {
+
+std::vector<int> rankedEntries(const RecordTables& tables, int level) {
+  const int count = std::clamp(tables.reccount[level], 0, kMaxRecords);
+  std::vector<int> order(static_cast<std::size_t>(count));
+  std::iota(order.begin(), order.end(), 1);
+  // A stable sort keeps equal points in entry order: the player who
+  // reached them first stays above.
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    return tables.records[level][a].points > tables.records[level][b].points;
+  });
+  return order;
+}
+
+}  // namespace klotix

@@ -1,0 +1,9 @@
+#include "ui/beep.h"
+
+#include <QApplication>
+
+namespace klotix {
+
+void beep() { QApplication::beep(); }
+
+}  // namespace klotix

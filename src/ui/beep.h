@@ -1,0 +1,8 @@
+// The system beep.
+#pragma once
+
+namespace klotix {
+
+void beep();
+
+}  // namespace klotix

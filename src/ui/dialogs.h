@@ -1,0 +1,45 @@
+// Modal message and input boxes. Message boxes are described by text, title
+// and a flags value in the Windows message-box numbering, so the game states
+// its boxes exactly as they were designed; the Qt implementation maps the
+// buttons and icons, and tests inject a fake so no test blocks on a box.
+#pragma once
+
+#include <string>
+
+namespace klotix {
+
+// Flags of messageBox, combined with |.
+namespace mb {
+inline constexpr int kOk = 0x0;                   // one OK button
+inline constexpr int kYesNo = 0x4;                // Yes and No buttons
+inline constexpr int kIconQuestion = 0x20;        // question-mark icon
+inline constexpr int kIconInformation = 0x40;     // information icon
+inline constexpr int kRtlReading = 0x100000;      // right-to-left reading order
+inline constexpr int kButtonsMask = 0xF;
+inline constexpr int kIconMask = 0xF0;
+}  // namespace mb
+
+// Results of messageBox: the button that closed the box.
+namespace id {
+inline constexpr int kOk = 1;
+inline constexpr int kYes = 6;
+inline constexpr int kNo = 7;
+}  // namespace id
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // Shows a modal message box and returns the button pressed (id::kOk,
+  // id::kYes, id::kNo). Closing a Yes/No box without choosing gives id::kNo;
+  // closing an OK box any way gives id::kOk. An empty title means the
+  // application's title.
+  virtual int messageBox(const std::string& text, const std::string& title, int flags) = 0;
+
+  // Shows a modal input box with a prompt, a title and a default answer, and
+  // returns the text entered. Cancel returns an empty text.
+  virtual std::string inputBox(const std::string& prompt, const std::string& title,
+                               const std::string& defaultText) = 0;
+};
+
+}  // namespace klotix

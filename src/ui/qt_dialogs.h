@@ -1,0 +1,17 @@
+// Message and input boxes with Qt's standard dialogs.
+#pragma once
+
+#include "ui/dialogs.h"
+
+namespace klotix {
+
+class QtDialogs final : public Dialogs {
+ public:
+  // Maps the button and icon flags to QMessageBox; the right-to-left
+  // reading request lays the box out right to left.
+  int messageBox(const std::string& text, const std::string& title, int flags) override;
+  std::string inputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override;
+};
+
+}  // namespace klotix

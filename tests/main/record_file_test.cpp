@@ -1,0 +1,370 @@
+#include "main/record_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "test_files.h"
+
+namespace klotix {
+namespace {
+
+using testing::TempFolder;
+using testing::readBytes;
+using testing::writeBytes;
+using Level = std::vector<Record>;
+
+RecordTables tablesOf(const Level& slow, const Level& medium, const Level& quick) {
+  RecordTables tables;
+  const Level* levels[] = {nullptr, &slow, &medium, &quick};
+  for (int level = 1; level <= kLevels; ++level) {
+    tables.reccount[level] = static_cast<int>(levels[level]->size());
+    std::copy(levels[level]->begin(), levels[level]->end(), tables.records[level].begin() + 1);
+  }
+  return tables;
+}
+
+// The entries in use, readable in a failure message.
+std::string describe(const RecordTables& tables) {
+  std::string out;
+  for (int level = 1; level <= kLevels; ++level) {
+    out += "L" + std::to_string(level) + "[" + std::to_string(tables.reccount[level]) + "]:";
+    for (int n = 1; n <= std::min(tables.reccount[level], kMaxRecords); ++n) {
+      out += " '" + tables.records[level][n].name + "' " +
+             std::to_string(tables.records[level][n].points) + ";";
+    }
+    out += "\n";
+  }
+  return out;
+}
+
+const char kExample[] = " 2 \r\n 0 \r\n 1 \r\nAnna\r\n 900 \r\nBob\r\n 0 \r\nCarl\r\n-10 \r\n";
+
+TEST(RecordFile, GoldenFilesSurviveSaveLoadSave) {
+  struct Case {
+    const char* what;
+    RecordTables tables;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"example, Medium empty in the middle",
+       tablesOf({{"Anna", 900}, {"Bob", 0}}, {}, {{"Carl", -10}}), kExample},
+      {"first game on Medium", tablesOf({}, {{"Dana", 320}}, {}),
+       " 0 \r\n 1 \r\n 0 \r\nDana\r\n 320 \r\n"},
+      {"no entries", tablesOf({}, {}, {}), " 0 \r\n 0 \r\n 0 \r\n"},
+      {"32-bit extremes", tablesOf({}, {}, {{"Max", 2147483647}, {"Min", -2147483647 - 1}}),
+       " 0 \r\n 0 \r\n 2 \r\nMax\r\n 2147483647 \r\nMin\r\n-2147483648 \r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    const auto file = folder / "Klotix.dat";
+    EXPECT_EQ(formatRecords(c.tables), c.bytes);
+    ASSERT_TRUE(Save(file, c.tables).ok);
+    EXPECT_EQ(readBytes(file), c.bytes);
+
+    RecordTables loaded = tablesOf({{"Old", 1}}, {{"Old", 2}}, {});
+    const LoadResult result = Load(file, loaded);
+    EXPECT_TRUE(result.found);
+    EXPECT_TRUE(result.clean) << result.problem;
+    EXPECT_EQ(describe(loaded), describe(c.tables));
+
+    ASSERT_TRUE(Save(file, loaded).ok);
+    EXPECT_EQ(readBytes(file), c.bytes);
+    EXPECT_FALSE(std::filesystem::exists(folder / "Klotix.dat.bak"));
+  }
+}
+
+TEST(RecordFile, FullTablesRoundTripAndNothingBeyondTheFifteenthIsWritten) {
+  RecordTables full;
+  for (int level = 1; level <= kLevels; ++level) {
+    full.reccount[level] = kMaxRecords;
+    for (int n = 1; n <= kMaxRecords; ++n) {
+      full.records[level][n] = {"Player " + std::to_string(level * 100 + n), n * 10 - 70};
+    }
+  }
+  TempFolder folder;
+  ASSERT_TRUE(Save(folder / "Klotix.dat", full).ok);
+  RecordTables loaded;
+  EXPECT_TRUE(Load(folder / "Klotix.dat", loaded).clean);
+  EXPECT_EQ(describe(loaded), describe(full));
+
+  // Damaged counts in memory are written in range.
+  RecordTables damaged = full;
+  damaged.reccount = {0, kMaxRecords + 1, -1, 0};
+  const std::string bytes = formatRecords(damaged);
+  EXPECT_TRUE(bytes.starts_with(" 15 \r\n 0 \r\n 0 \r\n"));
+  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 3 + 2 * kMaxRecords);
+}
+
+TEST(RecordFile, NamesAreStoredWholeWithoutQuoting) {
+  const Level names = {{"Anna Maria", 1},   {"Smith, John", 2}, {"\"Ace\"", 3},
+                       {"a,\"b\" , c", 4},  {"Jörg Zoë", 5},    {"Łukasz €", 6},
+                       {"日本語", 7},        {" padded ", 8},    {"0", 9}};
+  const RecordTables tables = tablesOf(names, {}, names);
+  TempFolder folder;
+  ASSERT_TRUE(Save(folder / "Klotix.dat", tables).ok);
+  const std::string bytes = readBytes(folder / "Klotix.dat");
+  for (const Record& entry : names) {
+    EXPECT_NE(bytes.find("\n" + entry.name + "\r\n"), std::string::npos) << entry.name;
+  }
+  RecordTables loaded;
+  EXPECT_TRUE(Load(folder / "Klotix.dat", loaded).clean);
+  EXPECT_EQ(describe(loaded), describe(tables));
+}
+
+TEST(RecordFile, ControlCharactersAndBadUtf8InNamesAreMadeSafeBeforeWriting) {
+  struct Case {
+    std::string name;
+    std::string written;
+  };
+  const Case cases[] = {
+      {"Tab\there", "Tab here"},
+      {"CR\rLF\nboth\r\n", "CR LF both  "},
+      {std::string("nul\0x", 5), "nul x"},
+      {"\x01\x1F\x7F", "   "},
+      {"bad\xFF", "bad\xEF\xBF\xBD"},
+      {"cut\xC3", "cut\xEF\xBF\xBD"},
+      {"Jörg", "Jörg"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.written);
+    TempFolder folder;
+    ASSERT_TRUE(Save(folder / "Klotix.dat", tablesOf({{c.name, 5}}, {}, {})).ok);
+    EXPECT_EQ(readBytes(folder / "Klotix.dat"),
+              " 1 \r\n 0 \r\n 0 \r\n" + c.written + "\r\n 5 \r\n");
+    RecordTables loaded;
+    EXPECT_TRUE(Load(folder / "Klotix.dat", loaded).clean);
+    EXPECT_EQ(describe(loaded), describe(tablesOf({{c.written, 5}}, {}, {})));
+  }
+}
+
+TEST(RecordFile, ReadingAcceptsHarmlessVariations) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    RecordTables expected;
+  };
+  const Case cases[] = {
+      {"bare LF line ends", " 1\n 0\n 0\nAnna\n 5\n", tablesOf({{"Anna", 5}}, {}, {})},
+      {"blanks and tabs around numbers", "\t1\t\r\n  0\r\n0\r\nAnna\r\n\t -7  \r\n",
+       tablesOf({{"Anna", -7}}, {}, {})},
+      {"no line end after the last line", " 0 \r\n 0 \r\n 1 \r\nAnna\r\n 5 ",
+       tablesOf({}, {}, {{"Anna", 5}})},
+      {"byte-order mark", "\xEF\xBB\xBF 1 \r\n 0 \r\n 0 \r\nZoë\r\n 5 \r\n",
+       tablesOf({{"Zoë", 5}}, {}, {})},
+      {"blank lines after the end", std::string(kExample) + "\r\n  \r\n\n",
+       tablesOf({{"Anna", 900}, {"Bob", 0}}, {}, {{"Carl", -10}})},
+      {"an empty name line", " 1 \r\n 0 \r\n 0 \r\n\r\n 5 \r\n", tablesOf({{"", 5}}, {}, {})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    RecordTables loaded;
+    const LoadResult result = parseRecords(c.bytes, loaded);
+    EXPECT_TRUE(result.found);
+    EXPECT_TRUE(result.clean) << result.problem;
+    EXPECT_EQ(result.problem, "");
+    EXPECT_EQ(describe(loaded), describe(c.expected));
+  }
+}
+
+// Seventeen Slow entries P1..P17, none on Medium, Carl on Quick.
+std::string overlongSlowLevel() {
+  std::string bytes = " 17 \r\n 0 \r\n 1 \r\n";
+  for (int n = 1; n <= 17; ++n) bytes += "P" + std::to_string(n) + "\r\n " + std::to_string(n) + " \r\n";
+  return bytes + "Carl\r\n-10 \r\n";
+}
+
+// The first `count` lines of `bytes`, each with its line end.
+std::string firstLines(const std::string& bytes, int count) {
+  std::size_t end = 0;
+  for (int i = 0; i < count; ++i) end = bytes.find('\n', end) + 1;
+  return bytes.substr(0, end);
+}
+
+Level fifteenOfOverlong() {
+  Level level;
+  for (int n = 1; n <= kMaxRecords; ++n) level.push_back({"P" + std::to_string(n), n});
+  return level;
+}
+
+struct DamagedCase {
+  const char* what;
+  std::string bytes;
+  RecordTables expected;
+  const char* problem;  // a part of the reported problem
+};
+
+const std::vector<DamagedCase>& damagedFiles() {
+  static const std::vector<DamagedCase> cases = {
+      {"count not a number", "two\r\n 1 \r\n 0 \r\nBob\r\n 5 \r\n", tablesOf({}, {{"Bob", 5}}, {}),
+       "line 1: not a whole number"},
+      {"empty count line", " 0 \r\n\r\n 1 \r\nBob\r\n 5 \r\n", tablesOf({}, {}, {{"Bob", 5}}),
+       "line 2"},
+      {"points not a number", " 2 \r\n 0 \r\n 0 \r\nAnna\r\n 9x \r\nBob\r\n 7 \r\n",
+       tablesOf({{"Anna", 0}, {"Bob", 7}}, {}, {}), "line 5"},
+      {"points beyond 32 bits, signed, fractional, exponent",
+       " 4 \r\n 0 \r\n 0 \r\nA\r\n 2147483648 \r\nB\r\n+5\r\nC\r\n1.5\r\nD\r\n1e3\r\n",
+       tablesOf({{"A", 0}, {"B", 0}, {"C", 0}, {"D", 0}}, {}, {}), "and 1 more"},
+      {"negative count", " -2 \r\n 1 \r\n 0 \r\nBob\r\n 5 \r\n", tablesOf({}, {{"Bob", 5}}, {}),
+       "negative"},
+      {"count above fifteen", overlongSlowLevel(),
+       tablesOf(fifteenOfOverlong(), {}, {{"Carl", -10}}), "17 is above 15"},
+      {"file ends between entries", " 2 \r\n 0 \r\n 1 \r\nAnna\r\n 900 \r\n",
+       tablesOf({{"Anna", 900}, {"", 0}}, {}, {{"", 0}}), "ends after 5 lines, 9 expected"},
+      {"file ends inside an entry", " 1 \r\n 0 \r\n 0 \r\nAnna\r\n", tablesOf({{"Anna", 0}}, {}, {}),
+       "ends after 4 lines"},
+      {"file ends among the skipped entries", firstLines(overlongSlowLevel(), 3 + 2 * kMaxRecords + 1),
+       tablesOf(fifteenOfOverlong(), {}, {{"", 0}}), "ends after"},
+      {"empty file", "", tablesOf({}, {}, {}), "ends after 0 lines"},
+      {"huge count", " 2147483647 \r\n 0 \r\n 0 \r\n", [] {
+         RecordTables t;
+         t.reccount[1] = kMaxRecords;
+         return t;
+       }(),
+       "ends after 3 lines"},
+      {"text after the last entry", std::string(kExample) + "Extra\r\n",
+       tablesOf({{"Anna", 900}, {"Bob", 0}}, {}, {{"Carl", -10}}), "1 lines after the last entry"},
+  };
+  return cases;
+}
+
+TEST(RecordFile, DamagedFilesKeepClearedValuesAndTheFollowingLevelsReadOn) {
+  for (const DamagedCase& c : damagedFiles()) {
+    SCOPED_TRACE(c.what);
+    RecordTables loaded = tablesOf({{"Old", 1}}, {{"Old", 2}}, {{"Old", 3}});
+    const LoadResult result = parseRecords(c.bytes, loaded);
+    EXPECT_TRUE(result.found);
+    EXPECT_FALSE(result.clean);
+    EXPECT_NE(result.problem.find(c.problem), std::string::npos) << result.problem;
+    EXPECT_EQ(describe(loaded), describe(c.expected));
+  }
+}
+
+TEST(RecordFile, SavingOverADamagedFileKeepsItsBytesInABackup) {
+  const RecordTables tables = tablesOf({}, {{"Dana", 5}}, {});
+  for (const DamagedCase& c : damagedFiles()) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    const auto file = folder / "Klotix.dat";
+    writeBytes(file, c.bytes);
+    ::testing::internal::CaptureStderr();
+    ASSERT_TRUE(Save(file, tables).ok);
+    EXPECT_TRUE(::testing::internal::GetCapturedStderr().starts_with("klotix: "));
+    EXPECT_EQ(readBytes(file), formatRecords(tables));
+    EXPECT_EQ(readBytes(folder / "Klotix.dat.bak"), c.bytes);
+  }
+}
+
+TEST(RecordFile, LegacyWindows1252FilesAreReadAsUtf8AndSavedAsUtf8) {
+  struct Case {
+    std::string legacy;
+    std::string utf8;
+  };
+  const Case cases[] = {
+      {"J\xF6rg", "Jörg"},
+      {"\x80uro \xA3", "€uro £"},
+      {"\x8A\x9A\x9F\xFF", "ŠšŸÿ"},
+      {"\x93" "Ace\x94 \x85", "“Ace” …"},
+      {"x\x81\x9D", "x\xC2\x81\xC2\x9D"},  // undefined bytes keep their Latin-1 value
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.utf8);
+    TempFolder folder;
+    const auto file = folder / "Klotix.dat";
+    writeBytes(file, " 0 \r\n 0 \r\n 2 \r\nAnna\r\n 1 \r\n" + c.legacy + "\r\n 5 \r\n");
+    RecordTables loaded;
+    const LoadResult result = Load(file, loaded);
+    EXPECT_TRUE(result.clean) << result.problem;
+    EXPECT_EQ(describe(loaded), describe(tablesOf({}, {}, {{"Anna", 1}, {c.utf8, 5}})));
+
+    ASSERT_TRUE(Save(file, loaded).ok);
+    EXPECT_EQ(readBytes(file), " 0 \r\n 0 \r\n 2 \r\nAnna\r\n 1 \r\n" + c.utf8 + "\r\n 5 \r\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "Klotix.dat.bak"));
+  }
+}
+
+TEST(RecordFile, LoadWithoutAReadableFileLeavesEmptyTables) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder / "folder.dat");
+  struct Case {
+    std::filesystem::path file;
+    bool clean;
+  };
+  const Case cases[] = {{folder / "Klotix.dat", true}, {folder / "folder.dat", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file.string());
+    RecordTables tables = tablesOf({{"Old", 1}}, {{"Old", 2}}, {{"Old", 3}});
+    const LoadResult result = Load(c.file, tables);
+    EXPECT_FALSE(result.found);
+    EXPECT_EQ(result.clean, c.clean);
+    EXPECT_EQ(result.problem.empty(), c.clean);
+    EXPECT_EQ(describe(tables), describe(RecordTables{}));
+  }
+}
+
+// Every path below `folder` with the content of each file, sorted.
+std::vector<std::string> snapshot(const std::filesystem::path& folder) {
+  std::vector<std::string> entries;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    entries.push_back(entry.path().string() + "=" +
+                      (entry.is_regular_file() ? readBytes(entry.path()) : "<folder>"));
+  }
+  std::sort(entries.begin(), entries.end());
+  return entries;
+}
+
+// Each case sets up a folder in which Save cannot succeed and names the
+// file that must come through it unchanged.
+TEST(RecordFile, FailedSaveLeavesTheOldFileWholeAndWarnsOnce) {
+  struct Case {
+    const char* what;
+    void (*setUp)(const TempFolder&);
+    const char* target;
+  };
+  const Case cases[] = {
+      {"folder is a regular file",
+       [](const TempFolder& f) { writeBytes(f / "plain", "not a folder"); }, "plain/Klotix.dat"},
+      {"target is a folder",
+       [](const TempFolder& f) {
+         std::filesystem::create_directory(f / "Klotix.dat");
+         writeBytes(f / "Klotix.dat" / "inside", "kept");
+       },
+       "Klotix.dat"},
+      {"temporary file cannot be created",
+       [](const TempFolder& f) {
+         writeBytes(f / "Klotix.dat", kExample);
+         std::filesystem::create_directory(f / "Klotix.dat.tmp");
+       },
+       "Klotix.dat"},
+      {"backup of a damaged file cannot be made",
+       [](const TempFolder& f) {
+         writeBytes(f / "Klotix.dat", " 2 \r\n 0 \r\n 0 \r\nAnna\r\n");
+         std::filesystem::create_directory(f / "Klotix.dat.bak");
+         writeBytes(f / "Klotix.dat.bak" / "inside", "kept");
+       },
+       "Klotix.dat"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    c.setUp(folder);
+    const std::vector<std::string> before = snapshot(folder.path());
+
+    ::testing::internal::CaptureStderr();
+    const SaveResult result = Save(folder / c.target, tablesOf({{"New", 1}}, {}, {}));
+    const std::string warning = ::testing::internal::GetCapturedStderr();
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.empty());
+    EXPECT_TRUE(warning.starts_with("klotix: ")) << warning;
+    EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), 1) << warning;
+    EXPECT_EQ(snapshot(folder.path()), before);  // nothing changed, no temporary left
+  }
+}
+
+}  // namespace
+}  // namespace klotix
