@@ -14,14 +14,18 @@ namespace {
 constexpr const char* kRecordFileName = "Klotix.dat";
 }
 
-std::filesystem::path recordFilePath() {
-  const QString programFolder = QCoreApplication::applicationDirPath();
-  if (QFileInfo(programFolder).isWritable()) {
+std::filesystem::path recordFilePath(const QString& programFolder, const QString& userFolder) {
+  const QFileInfo program(programFolder);
+  if (program.isDir() && program.isWritable()) {
     return std::filesystem::path(programFolder.toStdString()) / kRecordFileName;
   }
-  const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   QDir().mkpath(userFolder);
   return std::filesystem::path(userFolder.toStdString()) / kRecordFileName;
+}
+
+std::filesystem::path recordFilePath() {
+  return recordFilePath(QCoreApplication::applicationDirPath(),
+                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 App::App() { module_.recordFile = recordFilePath(); }

@@ -2,6 +2,7 @@
 // switching between the main window and the game window.
 #pragma once
 
+#include <QString>
 #include <filesystem>
 
 #include "main/klotix_module.h"
@@ -29,9 +30,13 @@ class App {
   QtDialogs dialogs_;
 };
 
-// Where the record file lives: beside the executable when that folder can
-// be written, otherwise in the user's application data folder, so a
-// read-only installation still keeps its records.
+// Where the record file lives: in `programFolder` (the executable's) when
+// that folder can be written, otherwise in `userFolder` (the user's
+// application data folder, created when needed), so a read-only
+// installation still keeps its records. Load and Save both use this path.
+std::filesystem::path recordFilePath(const QString& programFolder, const QString& userFolder);
+
+// The record file path of this run.
 std::filesystem::path recordFilePath();
 
 }  // namespace klotix

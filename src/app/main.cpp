@@ -7,7 +7,6 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(klotix::kAppName));
-  QApplication::setApplicationDisplayName(QString::fromLatin1(klotix::kAppName));
   QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                           .arg(klotix::kVersionMajor)
                                           .arg(klotix::kVersionMinor)

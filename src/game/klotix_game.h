@@ -30,7 +30,7 @@ class KlotixGame final : public QMainWindow, private GameHost {
   CellGridWidget& Shape1() { return *shape1_; }
   CellGridWidget& Shape3() { return *shape3_; }
   LabelWidget& Label3() { return *label3_; }
-  Timer& Timer1() { return timer1_; }
+  QtTimer& Timer1() { return timer1_; }
   QAction* pauseMenu() const { return pause_menu_; }
   QAction* hideMenu() const { return hide_menu_; }
   QAction* quitMenu() const { return quit_menu_; }

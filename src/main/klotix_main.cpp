@@ -33,13 +33,12 @@ constexpr std::array<LevelLook, 3> kLevelLooks = {{
     {"Level 3", "Quick", 4860, 390, "rgb(128, 128, 255)"},
 }};
 
-// Places `widget` at a twip rectangle but never narrower than its text
-// needs, since the design font may be missing and the stand-in be wider.
-void placeAtLeast(QWidget* widget, int left, int top, int width, int height) {
-  QRect r = twipRect(left, top, width, height);
+// Widens `widget` to what its text needs, keeping its place: the design
+// font may be missing and the stand-in be wider.
+void widenToText(QWidget* widget) {
   widget->ensurePolished();
-  r.setWidth(std::max(r.width(), widget->sizeHint().width()));
-  widget->setGeometry(r);
+  const int needed = widget->sizeHint().width();
+  if (widget->width() < needed) widget->resize(needed, widget->height());
 }
 
 }  // namespace
@@ -58,6 +57,9 @@ KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dia
 
   logic_ = std::make_unique<MainLogic>(MainParts{*this, dialogs, module, random, secondsSinceMidnight});
   logic_->Form_Load();
+  // After the skin, so the widths fit the look the texts are shown in.
+  for (QWidget* widget : Label2_) widenToText(widget);
+  for (QWidget* widget : Option_Level_) widenToText(widget);
 }
 
 QSize KlotixMain::clientSize() { return twipRect(0, 0, 7245, 5055).size(); }
@@ -70,7 +72,7 @@ void KlotixMain::createButtons() {
 
   for (int i = 0; i < 3; ++i) {
     auto* option = new QRadioButton(tr(kLevelLooks[static_cast<std::size_t>(i)].option), this);
-    placeAtLeast(option, 1260, 180 + 540 * i, 2235, 315);
+    option->setGeometry(twipRect(1260, 180 + 540 * i, 2235, 315));
     connect(option, &QRadioButton::clicked, this, [this, i] { logic_->Option_Level_Click(i); });
     Option_Level_[static_cast<std::size_t>(i)] = option;
   }
@@ -92,7 +94,7 @@ void KlotixMain::createRecordFrame() {
 
     auto* heading = new QLabel(tr(look.heading), Record_);
     heading->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128); background: transparent;"));
-    placeAtLeast(heading, look.headingLeft, 300, look.headingWidth, 195);
+    heading->setGeometry(twipRect(look.headingLeft, 300, look.headingWidth, 195));
     Label2_[i] = heading;
 
     const QString listStyle = QStringLiteral("QListWidget { background: %1; color: black; }").arg(look.listColor);

@@ -54,8 +54,8 @@ std::string formatRecords(const RecordTables& tables);
 
 // Clears `tables` and fills them from the bytes of a record file; the
 // result has found = true. The bytes are UTF-8 (a leading byte-order mark is
-// skipped) or, when they are not valid UTF-8, Windows-1252 from an older
-// program, and are turned into UTF-8 first. Lines end in CR LF or a bare LF.
+// skipped) or, when they are not valid UTF-8, Windows-1252 from an earlier
+// version, and are turned into UTF-8 first. Lines end in CR LF or a bare LF.
 // Each value is one line: a number may have blanks and tabs around it and
 // must be a whole 32-bit number; a name is the whole line.
 //

@@ -1,5 +1,5 @@
 // Character-set helpers for the record file. Names are kept and written as
-// UTF-8; record files written by older programs hold 8-bit Windows-1252
+// UTF-8; record files written by earlier versions hold 8-bit Windows-1252
 // text and are turned into UTF-8 when read.
 #pragma once
 

@@ -20,6 +20,9 @@ class QtTimer final : public Timer {
   void setEnabled(bool enabled) override;
   bool enabled() const override { return timer_.isActive(); }
 
+  // Milliseconds until the next firing; -1 while disabled.
+  int remainingMs() const { return timer_.remainingTime(); }
+
  private:
   QTimer timer_;
 };

@@ -41,7 +41,9 @@ TEST_F(FallTickTest, FallStepRepaintsOnlyTheCellsThatChange) {
       EXPECT_EQ(field.repainted.size(), changed.size()) << "a cell flashed";
       for (int i : after) EXPECT_EQ(field.fillColor(i), pieceColor(kind));
       for (int i : before)
-        if (!after.count(i)) EXPECT_EQ(field.fillColor(i), EMPTY_COLOR);
+        if (!after.count(i)) {
+          EXPECT_EQ(field.fillColor(i), EMPTY_COLOR);
+        }
     }
 }
 
@@ -90,9 +92,7 @@ TEST_P(StartOverlapTest, EndsTheGameKeepingTheCellsDrawnBeforeTheBlock) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BlockColours, StartOverlapTest, ::testing::Values(4, 2),
-                         [](const auto& info) {
-                           return info.param == 2 ? std::string("SameColour") : std::string("OtherColour");
-                         });
+                         [](const auto& p) { return p.param == 2 ? "SameColour" : "OtherColour"; });
 
 }  // namespace
 }  // namespace klotix::testing

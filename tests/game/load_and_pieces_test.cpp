@@ -90,7 +90,7 @@ TEST_P(HandOverTest, PreviewsTheKindThenMakesItTheFallingPiece) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, HandOverTest, ::testing::ValuesIn(kKindCases),
-                         [](const auto& info) { return "Kind" + std::to_string(info.param.kind); });
+                         [](const auto& p) { return "Kind" + std::to_string(p.param.kind); });
 
 TEST_F(LoadTest, SameKindTwiceKeepsItsFourPreviewCells) {
   load({2, 2});

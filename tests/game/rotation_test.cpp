@@ -1,4 +1,5 @@
 // Turning the falling piece: the states, the walls and the settled blocks.
+#include <array>
 #include <utility>
 
 #include "game_fixture.h"
@@ -19,7 +20,10 @@ Cells maskCells(const GameState& s) {
 // The shape moved to the top-left corner of its box.
 Cells normalised(const Cells& cells) {
   int c0 = 4, r0 = 4;
-  for (auto [c, r] : cells) c0 = std::min(c0, c), r0 = std::min(r0, r);
+  for (auto [c, r] : cells) {
+    c0 = std::min(c0, c);
+    r0 = std::min(r0, r);
+  }
   Cells moved;
   for (auto [c, r] : cells) moved.insert({c - c0, r - r0});
   return moved;
@@ -60,12 +64,17 @@ TEST_F(RotationTest, EachUpTurnsAQuarterTurnClockwiseInsideTheBox) {
       const Cells after = maskCells(s);
       EXPECT_EQ(normalised(after), turnedClockwise(before));
       int cMin = 4, cMax = 1, rMin = 4, rMax = 1;
-      for (auto [c, r] : after)
-        cMin = std::min(cMin, c), cMax = std::max(cMax, c), rMin = std::min(rMin, r), rMax = std::max(rMax, r);
-      if (k.kind == 2 && state == 1) EXPECT_TRUE(rMin == 2 && rMax == 2) << "flat in box row 2";
-      if (k.kind == 2 && state == 2) EXPECT_TRUE(cMin == 2 && cMax == 2) << "upright in box column 2";
-      if (k.kind > 2 && state % 2 == 1) EXPECT_TRUE(cMin == 2 && cMax == 3 && rMin == 1 && rMax == 3);
-      if (k.kind > 2 && state % 2 == 0) EXPECT_TRUE(cMin == 2 && cMax == 4 && rMin == 1 && rMax == 2);
+      for (auto [c, r] : after) {
+        cMin = std::min(cMin, c);
+        cMax = std::max(cMax, c);
+        rMin = std::min(rMin, r);
+        rMax = std::max(rMax, r);
+      }
+      // Where each state lies in the box: box column 1 and row 4 are the bar's alone.
+      const std::array<int, 4> box = {cMin, cMax, rMin, rMax};
+      std::array<int, 4> expected = state % 2 == 1 ? std::array{2, 3, 1, 3} : std::array{2, 4, 1, 2};
+      if (k.kind == 2) expected = state == 1 ? std::array{1, 4, 2, 2} : std::array{2, 2, 1, 4};
+      EXPECT_EQ(box, expected) << "columns, rows";
 
       const std::set<int> now = pieceIndexes();
       const std::set<int> changed = changedCells(covered, now);
@@ -73,7 +82,9 @@ TEST_F(RotationTest, EachUpTurnsAQuarterTurnClockwiseInsideTheBox) {
       EXPECT_EQ(field.repainted.size(), changed.size());
       for (int i : now) EXPECT_EQ(field.fillColor(i), pieceColor(k.kind));
       for (int i : covered)
-        if (!now.count(i)) EXPECT_EQ(field.fillColor(i), EMPTY_COLOR);
+        if (!now.count(i)) {
+          EXPECT_EQ(field.fillColor(i), EMPTY_COLOR);
+        }
     }
   }
 }

@@ -46,7 +46,7 @@ TEST_P(RowsTest, ScoresThePieceAndRemovesEveryFullRow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, RowsTest, ::testing::ValuesIn(kRowsCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(RowsTest, UprightBarCompletingFourRowsScores610) {
   lay({"5.........", "123456712.", "234567123.", "345671234.", "456712345."});

@@ -1,0 +1,163 @@
+// The game window: layout, menu, keyboard routing and the pause, on Qt's
+// offscreen platform with fake dialogs.
+#include "game/klotix_game.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QtTest>
+
+#include "fakes/fakes.h"
+#include "ui/twips.h"
+
+using namespace klotix;
+using klotix::testing::FakeDialogs;
+using klotix::testing::ScriptedRandom;
+
+class KlotixGameTest : public QObject {
+  Q_OBJECT
+
+ private:
+  Klotix_Module module_;
+  ScriptedRandom random_;
+  FakeDialogs dialogs_;
+  int mainWindowsOpened_ = 0;
+
+  // A game window that is shown and active, so its shortcuts work.
+  std::unique_ptr<KlotixGame> openGame() {
+    auto game = std::make_unique<KlotixGame>(module_, random_, dialogs_, [this] { ++mainWindowsOpened_; });
+    game->setAttribute(Qt::WA_DeleteOnClose, false);
+    game->show();
+    QApplication::setActiveWindow(game.get());
+    if (!QTest::qWaitForWindowActive(game.get())) qWarning("game window not active");
+    return game;
+  }
+
+ private slots:
+  void init() {
+    module_.speed = 125;
+    dialogs_ = FakeDialogs{};
+    random_ = ScriptedRandom{{ScriptedRandom::forKind(2), ScriptedRandom::forKind(3)}};
+  }
+
+  void playfieldCellsSitAtTheirTwipPlaces() {
+    auto game = openGame();
+    const QWidget* canvas = game->centralWidget();
+    const auto place = [&](int i) {
+      return game->Shape1().mapTo(canvas, game->Shape1().cellRect(i).topLeft());
+    };
+    QCOMPARE(place(0), QPoint(1680 / 15, 5880 / 15));
+    QCOMPARE(place(249), QPoint(3840 / 15, 120 / 15));
+    QCOMPARE(game->Shape1().cellRect(0).size(), QSize(17, 17));
+    QCOMPARE(game->Shape3().mapTo(canvas, game->Shape3().cellRect(11).topLeft()), QPoint(24 + 48, 32 + 32));
+    QCOMPARE(canvas->size(), QSize(280, 413));
+    QCOMPARE(game->Shape1().count(), 250);
+    QCOMPARE(game->Shape3().count(), 12);
+  }
+
+  void loadShowsAnEmptyPlayfieldAndTheNextPiece() {
+    auto game = openGame();
+    QCOMPARE(game->windowTitle(), QStringLiteral("Klotix (klotix.example.org)"));
+    QCOMPARE(game->Label3().QLabel::text(), QStringLiteral("Points"));
+    for (int i = 0; i < 250; ++i) QCOMPARE(game->Shape1().fillColor(i), EMPTY_COLOR);
+    for (int i : {4, 5, 6, 7}) QCOMPARE(game->Shape3().fillColor(i), rgb(0, 180, 0));
+    QVERIFY(game->Timer1().enabled());
+    QCOMPARE(game->Timer1().interval(), 125);
+  }
+
+  void menuHoldsPauseHideQuitWithShortcuts() {
+    auto game = openGame();
+    const QList<QAction*> menus = game->menuBar()->actions();
+    QCOMPARE(menus.size(), 1);
+    QCOMPARE(menus[0]->text(), QStringLiteral("&Options"));
+    const QList<QAction*> items = menus[0]->menu()->actions();
+    QCOMPARE(items.size(), 3);
+    const std::pair<QString, QKeySequence> expected[] = {
+        {"&Pause", QKeySequence("Ctrl+P")}, {"&Hide", QKeySequence("Ctrl+H")}, {"&Quit game", QKeySequence("Ctrl+Q")}};
+    for (int i = 0; i < 3; ++i) {
+      QCOMPARE(items[i]->text(), expected[i].first);
+      QCOMPARE(items[i]->shortcut(), expected[i].second);
+      QVERIFY(items[i]->isEnabled());
+    }
+  }
+
+  void eachPauseRouteOpensExactlyOneBox() {
+    auto game = openGame();
+    const auto pauseBoxes = [&] { return dialogs_.boxes.size(); };
+    QTest::keyClick(game.get(), Qt::Key_P);
+    QCOMPARE(pauseBoxes(), std::size_t{1});
+    QTest::keyClick(game.get(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(pauseBoxes(), std::size_t{2});
+    game->pauseMenu()->trigger();
+    QCOMPARE(pauseBoxes(), std::size_t{3});
+    for (const auto& box : dialogs_.boxes) {
+      QCOMPARE(box.text, std::string("Pause...press a key to continue"));
+      QCOMPARE(box.title, std::string("Game Paused"));
+      QCOMPARE(box.flags, 0x100040);
+    }
+  }
+
+  void hideDoesNothing() {
+    auto game = openGame();
+    const GameState before = game->logic().state();
+    QTest::keyClick(game.get(), Qt::Key_H, Qt::ControlModifier);
+    game->hideMenu()->trigger();
+    QVERIFY(game->isVisible());
+    QVERIFY(dialogs_.boxes.empty());
+    QVERIFY(game->logic().state() == before);
+  }
+
+  void pausedGameStandsStillAndResumesAfterAFullInterval() {
+    module_.speed = 40;
+    auto game = openGame();
+    QTRY_VERIFY(game->logic().state().fig != 0);  // the first piece is in
+    GameState during;
+    dialogs_.onBox = [&] {
+      QVERIFY(!game->Timer1().enabled());
+      QTest::qWait(150);  // several intervals pass while the box is open
+      during = game->logic().state();
+    };
+    const GameState before = game->logic().state();
+    QTest::keyClick(game.get(), Qt::Key_P);
+    QVERIFY(during == before);
+    QVERIFY(game->Timer1().enabled());
+    QVERIFY(game->Timer1().remainingMs() >= 35);
+  }
+
+  void arrowKeysReachTheGame() {
+    auto game = openGame();
+    QTRY_VERIFY(game->logic().state().fig != 0);
+    game->Timer1().setEnabled(false);
+    const int posx = game->logic().state().posx;
+    QTest::keyClick(game.get(), Qt::Key_Left);
+    QCOMPARE(game->logic().state().posx, posx - 1);
+    QTest::keyClick(game.get(), Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(game->logic().state().posx, posx);
+    QVERIFY(game->focusWidget() == nullptr || game->focusWidget() == game.get());
+  }
+
+  void sizeIsFixedAndMinimisingIsHarmless() {
+    auto game = openGame();
+    const QSize fixed = game->size();
+    QCOMPARE(game->minimumSize(), game->maximumSize());
+    game->resize(fixed + QSize(50, 50));
+    QCOMPARE(game->size(), fixed);
+    game->showMinimized();
+    game->showNormal();
+    QCOMPARE(game->size(), fixed);
+  }
+
+  void quitYesEndsTheGameAndOpensTheMainWindow() {
+    auto game = openGame();
+    game->setAttribute(Qt::WA_DeleteOnClose, false);
+    dialogs_.answers = {id::kYes};
+    game->quitMenu()->trigger();
+    QCOMPARE(mainWindowsOpened_, 1);
+    QVERIFY(!game->isVisible());
+    QVERIFY(!game->Timer1().enabled());
+    QCOMPARE(dialogs_.boxes.back().title, std::string("Game Over!"));
+    mainWindowsOpened_ = 0;
+  }
+};
+
+QTEST_MAIN(KlotixGameTest)
+#include "klotix_game_test.moc"

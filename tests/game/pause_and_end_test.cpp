@@ -1,0 +1,97 @@
+// Pausing, quitting and the end of a game as far as the game sees them.
+#include "game_fixture.h"
+#include "main/record_file.h"
+
+namespace klotix::testing {
+namespace {
+
+using PauseAndEndTest = GameTest;
+
+TEST_F(PauseAndEndTest, PauseStopsTheTimerWhileItsBoxIsOpen) {
+  load({4, 5});
+  logic.Timer1_Timer();
+  logic.Timer1_Timer();
+  const GameState before = s;
+  int startsBefore = timer.starts;
+  bool timerRanWhileOpen = true;
+  dialogs.onBox = [&] { timerRanWhileOpen = timer.enabled(); };
+
+  // The P key, with or without Ctrl, and the menu item all pause the same way.
+  for (int way = 0; way < 3; ++way) {
+    if (way == 0) logic.Form_KeyDown(kKeyP, 0);
+    if (way == 1) logic.Form_KeyDown(kKeyP, 2);
+    if (way == 2) logic.pause_menu_Click();
+    SCOPED_TRACE("way " + std::to_string(way));
+    ASSERT_EQ(dialogs.boxes.size(), static_cast<std::size_t>(way + 1));
+    EXPECT_EQ(dialogs.boxes.back().text, "Pause...press a key to continue");
+    EXPECT_EQ(dialogs.boxes.back().title, "Game Paused");
+    EXPECT_EQ(dialogs.boxes.back().flags, 0x100040);
+    EXPECT_FALSE(timerRanWhileOpen);
+    EXPECT_TRUE(timer.enabled());
+    EXPECT_EQ(timer.starts, ++startsBefore);
+    EXPECT_EQ(timer.interval(), kSpeedMedium);
+    EXPECT_EQ(s, before);
+  }
+}
+
+TEST_F(PauseAndEndTest, DeclinedQuitGoesOnWhereThePlayerWas) {
+  load({3, 5});
+  logic.Timer1_Timer();
+  const GameState before = s;
+  const std::string shown = render();
+  bool timerRanWhileOpen = true;
+  dialogs.onBox = [&] { timerRanWhileOpen = timer.enabled(); };
+  dialogs.answers = {id::kNo};
+  logic.quit_menu_Click();
+
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].text, "Do you want to stop playing?");
+  EXPECT_EQ(dialogs.boxes[0].title, "");
+  EXPECT_EQ(dialogs.boxes[0].flags, 36);
+  EXPECT_FALSE(timerRanWhileOpen);
+  EXPECT_TRUE(timer.enabled());
+  EXPECT_EQ(s, before);
+  EXPECT_EQ(render(), shown);
+  EXPECT_TRUE(host.events.empty());
+  EXPECT_FALSE(std::filesystem::exists(module.recordFile));
+}
+
+TEST_F(PauseAndEndTest, ConfirmedQuitBeforeTheFirstTickRecordsANewPlayer) {
+  module.level = 3;
+  module.tables().reccount[3] = 1;
+  module.tables().records[3][1] = {"tester", 5000};  // another player: names are case-sensitive
+  load({6});
+  dialogs.answers = {id::kYes};
+  logic.quit_menu_Click();
+
+  EXPECT_FALSE(timer.enabled());
+  ASSERT_EQ(dialogs.boxes.size(), 2u);
+  EXPECT_EQ(dialogs.boxes[1].text, "Game Over");
+  EXPECT_EQ(dialogs.boxes[1].title, "Game Over!");
+  EXPECT_EQ(dialogs.boxes[1].flags, 0x100040);
+  EXPECT_EQ(host.events, (std::vector<std::string>{"beep", "hold " + std::to_string(kGameOverHoldMs),
+                                                   "open main", "close game"}));
+  ASSERT_EQ(module.tables().reccount[3], 2);
+  EXPECT_EQ(module.tables().records[3][2], (Record{"Tester", -10}));
+
+  RecordTables saved;
+  EXPECT_TRUE(Load(module.recordFile, saved).found);
+  EXPECT_TRUE(saved.sameEntries(module.tables()));
+}
+
+TEST_F(PauseAndEndTest, ResultThatChangesNoRecordWritesNoFile) {
+  module.tables().reccount[2] = 1;
+  module.tables().records[2][1] = {"Tester", 500};
+  load({6});
+  logic.Timer1_Timer();  // 0 points, below the stored 500
+  dialogs.answers = {id::kYes};
+  logic.quit_menu_Click();
+
+  EXPECT_EQ(module.tables().records[2][1], (Record{"Tester", 500}));
+  EXPECT_FALSE(std::filesystem::exists(module.recordFile));
+  EXPECT_EQ(dialogs.boxes.back().title, "Game Over!");
+  EXPECT_EQ(host.events.back(), "close game");
+}
+
+}  // namespace
+}  // namespace klotix::testing

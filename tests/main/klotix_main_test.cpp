@@ -1,0 +1,134 @@
+// The main window: its controls, the record lists from the file, and
+// starting a game, on Qt's offscreen platform with fake dialogs.
+#include "main/klotix_main.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+
+#include "fakes/fakes.h"
+
+using namespace klotix;
+using klotix::testing::FakeDialogs;
+using klotix::testing::ScriptedRandom;
+
+namespace {
+QStringList items(const QListWidget* list) {
+  QStringList out;
+  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+  return out;
+}
+}  // namespace
+
+class KlotixMainTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir folder_;
+  Klotix_Module module_;
+  ScriptedRandom random_;
+  FakeDialogs dialogs_;
+  int gamesOpened_ = 0;
+  int ends_ = 0;
+
+  std::unique_ptr<KlotixMain> openMain() {
+    auto window = std::make_unique<KlotixMain>(
+        module_, random_, dialogs_, [this] { ++gamesOpened_; }, [this] { ++ends_; });
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    return window;
+  }
+
+ private slots:
+  void init() {
+    module_.recordFile = QDir(folder_.path()).filePath("Klotix.dat").toStdString();
+    std::filesystem::remove(module_.recordFile);
+    module_.level = 0;
+    module_.playername.clear();
+    gamesOpened_ = ends_ = 0;
+    dialogs_ = FakeDialogs{};
+  }
+
+  void controlsAreAsDesigned() {
+    auto window = openMain();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Klotix (klotix.example.org) v. 1.1.0"));
+    QCOMPARE(window->Command_Start()->text(), QStringLiteral("&Start new game"));
+    QCOMPARE(window->Command_Exit()->text(), QStringLiteral("End"));
+    QCOMPARE(window->Record()->title(), QStringLiteral("Record"));
+    for (int i = 0; i < 3; ++i) QCOMPARE(window->Option_Level(i)->text(), QStringLiteral("Level %1").arg(i + 1));
+    QCOMPARE(window->Command_Start()->geometry(), QRect(292, 8, 181, 101));
+    QCOMPARE(window->List2(2)->geometry(), QRect(372, 36, 81, 173));
+    QCOMPARE(window->size(), QSize(483, 337));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    // Tab order: the six lists, then Start, End and the level buttons.
+    QWidget* expected[] = {window->List2(0),        window->List1(1),        window->List2(1),
+                           window->List1(2),        window->List2(2),        window->Command_Start(),
+                           window->Command_Exit(),  window->Option_Level(0), window->Option_Level(1),
+                           window->Option_Level(2)};
+    QWidget* at = window->List1(0);
+    for (QWidget* next : expected) {
+      do at = at->nextInFocusChain();
+      while (!(at->focusPolicy() & Qt::TabFocus));
+      QCOMPARE(at, next);
+    }
+  }
+
+  void listsShowTheFileRankedByPoints() {
+    std::ofstream(module_.recordFile, std::ios::binary)
+        << " 3 \r\n 0 \r\n 1 \r\nBob\r\n 0 \r\nAnna\r\n 900 \r\nNeg\r\n-10 \r\nCarl\r\n 5 \r\n";
+    auto window = openMain();
+    QCOMPARE(items(window->List1(0)), (QStringList{"900", "0", "-10"}));
+    QCOMPARE(items(window->List2(0)), (QStringList{"Anna", "Bob", "Neg"}));
+    QVERIFY(items(window->List1(1)).isEmpty());
+    QCOMPARE(items(window->List2(2)), (QStringList{"Carl"}));
+  }
+
+  void firstOpeningSelectsLevel2() {
+    auto window = openMain();
+    QVERIFY(window->Option_Level(1)->isChecked());
+    QCOMPARE(module_.level, 2);
+  }
+
+  void optionClickSetsTheLevel() {
+    auto window = openMain();
+    QTest::mouseClick(window->Option_Level(2), Qt::LeftButton, {}, QPoint(6, 8));
+    QCOMPARE(module_.level, 3);
+    QVERIFY(window->Option_Level(2)->isChecked());
+  }
+
+  void startAsksTheNameOpensTheGameAndCloses() {
+    auto window = openMain();
+    QTest::mouseClick(window->Option_Level(2), Qt::LeftButton, {}, QPoint(6, 8));
+    dialogs_.replies = {"", " Zed "};
+    QTest::mouseClick(window->Command_Start(), Qt::LeftButton);
+    QCOMPARE(dialogs_.inputs.size(), std::size_t{2});
+    QCOMPARE(module_.playername, std::string("Zed"));
+    QCOMPARE(module_.speed, 40);
+    QCOMPARE(gamesOpened_, 1);
+    QVERIFY(!window->isVisible());
+
+    auto reopened = openMain();
+    QVERIFY(reopened->Option_Level(2)->isChecked());
+  }
+
+  void endEndsTheProgram() {
+    auto window = openMain();
+    QTest::mouseClick(window->Command_Exit(), Qt::LeftButton);
+    QCOMPARE(ends_, 1);
+  }
+
+  void windowKeepsItsPlainLookWithoutTheSkinFile() {
+    // The test binary's folder has no skin file.
+    auto window = openMain();
+    QVERIFY(!window->skin().loaded());
+    QVERIFY(window->styleSheet().isEmpty());
+  }
+};
+
+QTEST_MAIN(KlotixMainTest)
+#include "klotix_main_test.moc"
