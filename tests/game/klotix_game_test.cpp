@@ -146,6 +146,17 @@ class KlotixGameTest : public QObject {
     QCOMPARE(game->size(), fixed);
   }
 
+  void closingThroughTheFrameRecordsNothing() {
+    auto game = openGame();
+    module_.playername = "Anna";
+    module_.level = 2;
+    game->close();
+    QVERIFY(!game->isVisible());
+    QCOMPARE(mainWindowsOpened_, 0);
+    QVERIFY(dialogs_.boxes.empty());
+    QCOMPARE(module_.reccount[2], 0);
+  }
+
   void quitYesEndsTheGameAndOpensTheMainWindow() {
     auto game = openGame();
     game->setAttribute(Qt::WA_DeleteOnClose, false);
