@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QtTest>
 
 #include "fakes/fakes.h"
@@ -12,6 +13,18 @@
 using namespace klotix;
 using klotix::testing::FakeDialogs;
 using klotix::testing::ScriptedRandom;
+
+namespace {
+// Records the region of every paint event a widget receives.
+class PaintSpy : public QObject {
+ public:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
+    return false;
+  }
+  std::vector<QRegion> regions;
+};
+}  // namespace
 
 class KlotixGameTest : public QObject {
   Q_OBJECT
@@ -144,6 +157,45 @@ class KlotixGameTest : public QObject {
     game->showMinimized();
     game->showNormal();
     QCOMPARE(game->size(), fixed);
+  }
+
+  // Painting economy: a fall tick and a shift schedule exactly the cells
+  // whose colour changed, at most the four cells left plus the four newly
+  // covered, and Qt paints nothing outside them.
+  void fallTicksAndShiftsRepaintOnlyChangedCells() {
+    auto game = openGame();
+    game->Timer1().setEnabled(false);
+    game->logic().Timer1_Timer();  // the first piece, a flat bar, enters
+    QTest::qWait(20);
+    PaintSpy spy;
+    game->Shape1().installEventFilter(&spy);
+
+    const std::function<void()> steps[] = {
+        [&] { game->logic().Timer1_Timer(); },
+        [&] { QTest::keyClick(game.get(), Qt::Key_Left); },
+        [&] { QTest::keyClick(game.get(), Qt::Key_Right); },
+        [&] { game->logic().Timer1_Timer(); },
+    };
+    for (const auto& step : steps) {
+      std::vector<Color> before;
+      for (int i = 0; i < 250; ++i) before.push_back(game->Shape1().fillColor(i));
+      const int requests = game->Shape1().repaintRequests();
+      spy.regions.clear();
+
+      step();
+      QRegion changed;
+      int changedCells = 0;
+      for (int i = 0; i < 250; ++i) {
+        if (game->Shape1().fillColor(i) == before[static_cast<std::size_t>(i)]) continue;
+        ++changedCells;
+        changed += game->Shape1().cellRect(i);
+      }
+      QVERIFY(changedCells > 0);
+      QVERIFY(changedCells <= 8);
+      QCOMPARE(game->Shape1().repaintRequests() - requests, changedCells);
+      QTRY_VERIFY(!spy.regions.empty());
+      for (const QRegion& painted : spy.regions) QVERIFY((painted - changed).isEmpty());
+    }
   }
 
   void closingThroughTheFrameRecordsNothing() {
