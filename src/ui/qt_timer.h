@@ -23,6 +23,9 @@ class QtTimer final : public Timer {
   // Milliseconds until the next firing; -1 while disabled.
   int remainingMs() const { return timer_.remainingTime(); }
 
+  // The underlying timer, for measuring when it fires.
+  const QTimer& qtTimer() const { return timer_; }
+
  private:
   QTimer timer_;
 };

@@ -25,15 +25,6 @@ inline int kindOf(Color color) {
   return 0;
 }
 
-// Grid cells that appear in one of two sets but not in both: what a move
-// from `before` to `after` has to repaint.
-inline std::set<int> changedCells(const std::set<int>& before, const std::set<int>& after) {
-  std::set<int> changed;
-  std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(),
-                                std::inserter(changed, changed.end()));
-  return changed;
-}
-
 class GameTest : public ::testing::Test {
  protected:
   GameTest() {
@@ -107,6 +98,19 @@ class GameTest : public ::testing::Test {
   }
 
   Color color(int x, int y) const { return field.fillColor(coor(x, y)); }
+
+  // Checks a move of the piece from the cells `before` to where it is now:
+  // each cell it left turned white, each cell it newly covers took its
+  // colour, and no other cell changed, not even for a moment.
+  void expectMovedFrom(const std::set<int>& before) const {
+    const std::set<int> after = pieceIndexes();
+    std::set<int> changed;
+    std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(),
+                                  std::inserter(changed, changed.end()));
+    EXPECT_EQ(std::set<int>(field.repainted.begin(), field.repainted.end()), changed);
+    EXPECT_EQ(field.repainted.size(), changed.size()) << "a cell flashed";
+    for (int i : changed) EXPECT_EQ(field.fillColor(i), after.count(i) ? s.figcolor : EMPTY_COLOR);
+  }
 
   // The playfield as 25 lines, row 25 first: '.' a free white cell, '1'..'7'
   // a settled block in that kind's colour, 'a'..'g' a free cell coloured by

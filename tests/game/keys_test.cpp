@@ -6,59 +6,39 @@ namespace {
 
 using KeysTest = GameTest;
 
-TEST_F(KeysTest, ShiftMovesOneColumnUnlessAWallIsInTheWay) {
+TEST_F(KeysTest, ShiftMovesOneColumnUnlessAWallOrABlockIsInTheWay) {
   struct Case {
     int kind, state, posx;
     std::int16_t key;
     bool moves;
+    int blockX = 0, blockY = 0;  // a settled block, if any
   };
+  const std::int16_t L = kKeyLeft, R = kKeyRight;
   std::vector<Case> cases = {
-      {2, 1, 1, kKeyLeft, false}, {2, 1, 7, kKeyRight, false}, {2, 1, 2, kKeyLeft, true},
-      {2, 1, 6, kKeyRight, true}, {1, 1, 0, kKeyLeft, false},  {1, 1, 8, kKeyRight, false},
-      {1, 1, 1, kKeyLeft, true},  {1, 1, 7, kKeyRight, true},  {2, 2, 0, kKeyLeft, false},
-      {2, 2, 9, kKeyRight, false}, {4, 2, 7, kKeyRight, false}, {7, 1, 0, kKeyLeft, false},
+      {2, 1, 1, L, false}, {2, 1, 7, R, false}, {2, 1, 2, L, true},  {2, 1, 6, R, true},
+      {1, 1, 0, L, false}, {1, 1, 8, R, false}, {1, 1, 1, L, true},  {1, 1, 7, R, true},
+      {2, 2, 0, L, false}, {2, 2, 9, R, false}, {4, 2, 7, R, false}, {7, 1, 0, L, false},
+      // Kind 3 covers (5,12), (6,12), (6,11) and (6,10): any one neighbour
+      // blocks the whole shift, a block beside no cell does not.
+      {3, 1, 4, L, false, 4, 12}, {3, 1, 4, L, false, 5, 11}, {3, 1, 4, L, false, 5, 10},
+      {3, 1, 4, L, true, 4, 11},  {3, 1, 4, R, false, 7, 12}, {3, 1, 4, R, false, 7, 11},
+      {3, 1, 4, R, false, 7, 10}, {3, 1, 4, R, true, 7, 9},
   };
   for (int kind = 1; kind <= kKinds; ++kind)
     for (int state = 1; state <= rotationStates(kind); ++state)
-      for (std::int16_t key : {kKeyLeft, kKeyRight}) cases.push_back({kind, state, 4, key, true});
+      for (std::int16_t key : {L, R}) cases.push_back({kind, state, 4, key, true});
 
   for (const Case& c : cases) {
     SCOPED_TRACE("kind " + std::to_string(c.kind) + " state " + std::to_string(c.state) + " posx " +
-                 std::to_string(c.posx) + (c.key == kKeyLeft ? " Left" : " Right"));
+                 std::to_string(c.posx) + (c.key == L ? " Left" : " Right") + " block " +
+                 std::to_string(c.blockX) + "," + std::to_string(c.blockY));
     clearPlayfield();
+    if (c.blockX != 0) settle(c.blockX, c.blockY, pieceColor(5));
     place(c.kind, c.state, c.posx, 12);
     const std::set<int> before = pieceIndexes();
     logic.Form_KeyDown(c.key, 0);
-    const int step = c.key == kKeyLeft ? -1 : 1;
-    EXPECT_EQ(s.posx, c.posx + (c.moves ? step : 0));
-    const std::set<int> after = pieceIndexes();
-    const std::set<int> changed = changedCells(before, after);
-    EXPECT_EQ(std::set<int>(field.repainted.begin(), field.repainted.end()), changed);
-    EXPECT_EQ(field.repainted.size(), changed.size()) << "a cell flashed";
-    for (int i : after) EXPECT_EQ(field.fillColor(i), pieceColor(c.kind));
-  }
-}
-
-TEST_F(KeysTest, OneBlockedCellRefusesTheWholeShift) {
-  // Kind 3 covers (5,12), (6,12), (6,11) and (6,10).
-  struct Case {
-    std::int16_t key;
-    int x, y;
-    bool moves;
-  };
-  for (const Case& c : {Case{kKeyLeft, 4, 12, false}, Case{kKeyLeft, 5, 11, false},
-                        Case{kKeyLeft, 5, 10, false}, Case{kKeyLeft, 4, 11, true},
-                        Case{kKeyRight, 7, 12, false}, Case{kKeyRight, 7, 11, false},
-                        Case{kKeyRight, 7, 10, false}, Case{kKeyRight, 7, 9, true}}) {
-    SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
-    clearPlayfield();
-    settle(c.x, c.y, pieceColor(5));
-    place(3, 1, 4, 12);
-    logic.Form_KeyDown(c.key, 0);
-    EXPECT_EQ(s.posx, c.moves ? 4 + (c.key == kKeyLeft ? -1 : 1) : 4);
-    if (!c.moves) {
-      EXPECT_TRUE(field.repainted.empty());
-    }
+    EXPECT_EQ(s.posx, c.posx + (c.moves ? (c.key == L ? -1 : 1) : 0));
+    expectMovedFrom(before);
   }
 }
 
@@ -71,26 +51,27 @@ TEST_F(KeysTest, LyingBarShiftsWithOneWhiteAndFourColouredCells) {
   EXPECT_EQ(color(7, 11), EMPTY_COLOR);
 }
 
-TEST_F(KeysTest, DropStopsOnTheFirstBlockBelow) {
-  settle(5, 10, pieceColor(6));  // an overhang with free rows under it
-  place(2, 1, 4, 20);
-  logic.Form_KeyDown(kKeyDown, 0);
-  EXPECT_EQ(s.fig, 0);
-  EXPECT_EQ(s.posy, 12);
-  EXPECT_EQ(field.sets, 8);  // each cell once white, once in colour
-  EXPECT_EQ(render(), picture({"...2222...", "....6....."}, 11));
-}
-
-TEST_F(KeysTest, DropOfARestingPieceLeavesItWhereItIs) {
-  settle(5, 5, pieceColor(6));
-  for (int posy : {2, 7}) {  // on the floor, on the block
-    place(2, 1, 4, posy);
+TEST_F(KeysTest, DropLandsOnTheFirstRestingPlaceBelow) {
+  struct Case {
+    const char* what;
+    int blockY, posy, landedPosy;  // a block in column 5, 0 = none
+  };
+  for (const Case& c : {Case{"below an overhang", 10, 20, 12}, Case{"resting on the floor", 0, 2, 2},
+                        Case{"resting on a block", 5, 7, 7}}) {
+    SCOPED_TRACE(c.what);
+    clearPlayfield();
+    if (c.blockY != 0) settle(5, c.blockY, pieceColor(6));
+    place(2, 1, 4, c.posy);  // the flat bar, columns 4..7
     logic.Form_KeyDown(kKeyDown, 0);
-    EXPECT_EQ(s.posy, posy);
     EXPECT_EQ(s.fig, 0);
+    EXPECT_EQ(s.posy, c.landedPosy);
+    EXPECT_EQ(field.sets, 8);  // each cell once white, once in colour
     for (int x = 4; x <= 7; ++x) {
-      EXPECT_EQ(s.board(x, posy - 1), kSet);
-      EXPECT_EQ(color(x, posy - 1), pieceColor(2));
+      EXPECT_EQ(s.board(x, c.landedPosy - 1), kSet);
+      EXPECT_EQ(color(x, c.landedPosy - 1), pieceColor(2));
+      if (c.posy != c.landedPosy) {
+        EXPECT_EQ(color(x, c.posy - 1), EMPTY_COLOR);
+      }
     }
   }
 }
@@ -138,7 +119,8 @@ TEST_F(KeysTest, ModifiersAreIgnoredAndOtherKeysDoNothing) {
   clearPlayfield();
   place(1, 1, 4, 12);
   const GameState before = s;
-  for (int key : {int{kKeyUp}, 0, 13, 32, 36, 41, 79, 81, 112}) logic.Form_KeyDown(static_cast<std::int16_t>(key), 0);
+  for (int key : {int{kKeyUp}, 0, 13, 32, 36, 41, 79, 81, 112})
+    logic.Form_KeyDown(static_cast<std::int16_t>(key), 0);
   EXPECT_EQ(s, before);
   EXPECT_TRUE(field.repainted.empty());
   EXPECT_TRUE(dialogs.boxes.empty());

@@ -92,13 +92,6 @@ TEST_P(HandOverTest, PreviewsTheKindThenMakesItTheFallingPiece) {
 INSTANTIATE_TEST_SUITE_P(AllKinds, HandOverTest, ::testing::ValuesIn(kKindCases),
                          [](const auto& p) { return "Kind" + std::to_string(p.param.kind); });
 
-TEST_F(LoadTest, SameKindTwiceKeepsItsFourPreviewCells) {
-  load({2, 2});
-  logic.Nyfig();
-  EXPECT_EQ(previewed(), (std::set<int>{4, 5, 6, 7}));
-  EXPECT_EQ(preview.fillColor(4), rgb(0, 180, 0));
-}
-
 TEST_F(LoadTest, DrawSpreadsTheUnitIntervalOverTheSevenKinds) {
   struct Case {
     double u;
