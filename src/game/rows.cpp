@@ -12,9 +12,16 @@ void GameLogic::Ner() {
   s_.points += kPointsPerPiece;
   showPoints();
 
+  // Rows above the highest settled block are free and empty, so moving
+  // them down changes nothing: the move can stop at that block's row.
+  int top = 0;
+  for (int y = 1; y <= kRows; ++y)
+    for (int x = 1; x <= kColumns; ++x)
+      if (s_.board(x, y) == kSet) top = y;
+
   // From the top down: a removal only moves rows that were already
   // examined, so every full row goes in this one call.
-  for (int y = kRows; y >= 1; --y) {
+  for (int y = top; y >= 1; --y) {
     bool full = true;
     for (int x = 1; x <= kColumns; ++x)
       if (s_.board(x, y) == kClear) full = false;
@@ -24,17 +31,18 @@ void GameLogic::Ner() {
     showPoints();
 
     // Everything above moves down one row, occupancy and colour alike; the
-    // grid is the only record of the colours, so they are read back from it.
+    // grid is the only record of the colours, so they are read back from
+    // it. The highest row that held blocks comes out empty, as does the
+    // top row when it is removed: nothing lies above it.
     for (int x = 1; x <= kColumns; ++x) {
-      for (int y2 = y; y2 <= kRows - 1; ++y2) {
+      for (int y2 = y; y2 < top; ++y2) {
         s_.board(x, y2) = s_.board(x, y2 + 1);
         parts_.Shape1.setFillColor(coor(x, y2), parts_.Shape1.fillColor(coor(x, y2 + 1)));
       }
-      // Nothing lies above the top row, so it comes out empty. Keeping its
-      // old blocks would duplicate them into row 24.
-      s_.board(x, kRows) = kClear;
-      paint(x, kRows, EMPTY_COLOR);
+      s_.board(x, top) = kClear;
+      paint(x, top, EMPTY_COLOR);
     }
+    --top;
   }
 }
 
