@@ -7,6 +7,7 @@
 
 #include "ui/app_identity.h"
 #include "ui/beep.h"
+#include "ui/fixed_size.h"
 #include "ui/input_hold.h"
 #include "ui/twips.h"
 #include "ui/virtual_keys.h"
@@ -144,12 +145,7 @@ void KlotixGame::resizeEvent(QResizeEvent* event) {
   Form_Resize();
 }
 
-void KlotixGame::Form_Resize() {
-  // The size is fixed; while minimised or maximised it cannot be set, and
-  // that is simply skipped.
-  if (isMinimized() || isMaximized() || isFullScreen()) return;
-  if (size() != minimumSize()) resize(minimumSize());
-}
+void KlotixGame::Form_Resize() { restoreFixedSize(*this, minimumSize()); }
 
 void KlotixGame::beep() { klotix::beep(); }
 

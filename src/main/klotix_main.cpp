@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/fixed_size.h"
 #include "ui/twips.h"
 
 namespace klotix {
@@ -121,11 +122,7 @@ void KlotixMain::resizeEvent(QResizeEvent* event) {
   Form_Resize();
 }
 
-void KlotixMain::Form_Resize() {
-  // The size is fixed; while minimised or maximised it cannot be set.
-  if (isMinimized() || isMaximized() || isFullScreen()) return;
-  if (size() != clientSize()) resize(clientSize());
-}
+void KlotixMain::Form_Resize() { restoreFixedSize(*this, clientSize()); }
 
 void KlotixMain::setCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
 

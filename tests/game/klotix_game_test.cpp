@@ -8,23 +8,14 @@
 #include <QtTest>
 
 #include "fakes/fakes.h"
+#include "fakes/paint_spy.h"
 #include "ui/twips.h"
 
 using namespace klotix;
 using klotix::testing::FakeDialogs;
 using klotix::testing::ScriptedRandom;
 
-namespace {
-// Records the region of every paint event a widget receives.
-class PaintSpy : public QObject {
- public:
-  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
-    return false;
-  }
-  std::vector<QRegion> regions;
-};
-}  // namespace
+using klotix::testing::PaintSpy;
 
 class KlotixGameTest : public QObject {
   Q_OBJECT

@@ -5,20 +5,13 @@
 #include <QPaintEvent>
 #include <QtTest>
 
+#include "fakes/paint_spy.h"
+
 using klotix::CellGridWidget;
 using klotix::Color;
+using klotix::testing::PaintSpy;
 
 namespace {
-
-// Records the region of every paint event the grid receives.
-class PaintSpy : public QObject {
- public:
-  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
-    return false;
-  }
-  std::vector<QRegion> regions;
-};
 
 std::vector<QRect> row(int cells) {
   std::vector<QRect> rects;
