@@ -1,10 +1,17 @@
 # Two commands on a fresh Debian machine:
 #   make run    installs what is missing, builds the release and starts Klotix
-#   make test   installs what is missing, builds the debug build and runs
-#               every test headless
-.PHONY: run test deps release debug
+#   make test   installs what is missing and runs every test headless: the
+#               debug build's tests, then the game and record logic again
+#               under AddressSanitizer and UndefinedBehaviorSanitizer, then
+#               a short run of the record-file fuzzer
+# Longer checks, not part of `make test`:
+#   make fuzz   fuzzes the record file for FUZZ_SECONDS (default ten minutes)
+#   make soak   plays games on the game logic until SOAK_PIECES pieces fell
+.PHONY: run test deps release debug asan fuzz-build fuzz soak
 
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 600
+SOAK_PIECES ?= 1000000
 
 deps:
 	@scripts/install-deps
@@ -17,8 +24,34 @@ debug: deps
 	cmake --preset debug
 	cmake --build --preset debug -j $(JOBS)
 
+asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+
+fuzz-build: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+
 run: release
 	./build/release/src/app/klotix
 
+# One after the other, so that the first failing stage stops the run.
 test: debug
 	QT_QPA_PLATFORM=offscreen ctest --preset debug -j $(JOBS)
+	@$(MAKE) --no-print-directory asan
+	ctest --preset asan -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz-build
+	ctest --preset fuzz
+
+# The corpus in build/fuzz/long_run grows from run to run; the seeds in
+# tests/fuzz/corpus are never changed.
+fuzz: fuzz-build
+	cmake -DFUZZER=build/fuzz/tests/fuzz/klotix_record_file_fuzz \
+	      -DSEEDS=tests/fuzz/corpus -DDICTIONARY=tests/fuzz/record_file.dict \
+	      -DWORK=build/fuzz/long_run -DLIMITS=-max_total_time=$(FUZZ_SECONDS) \
+	      -P tests/fuzz/run_fuzz.cmake
+
+soak: deps
+	cmake --preset soak
+	cmake --build --preset soak -j $(JOBS)
+	./build/soak/tests/soak/klotix_soak --pieces $(SOAK_PIECES)

@@ -24,8 +24,10 @@ struct Record {
 struct RecordTables {
   // reccount[L]: entries in use on level L, 0..kMaxRecords.
   std::array<int, kLevels + 1> reccount{};
-  // records[L][n]: entry n (1..reccount[L]) of level L.
-  std::array<std::array<Record, kMaxRecords + 1>, kLevels + 1> records{};
+  // records[L][n]: entry n (1..reccount[L]) of level L. Every Record
+  // starts empty through its own initialisers; no `{}` here, as clang 14
+  // crashes on value-initialising a nested array of strings in a member.
+  std::array<std::array<Record, kMaxRecords + 1>, kLevels + 1> records;
 
   // Empties all three levels.
   void clear() { *this = RecordTables{}; }
