@@ -47,6 +47,7 @@ struct KindCase {
   Color color;
   std::set<int> preview;  // preview cells of the entry shape
 };
+void PrintTo(const KindCase& c, std::ostream* out) { *out << "kind " << c.kind; }
 const KindCase kKindCases[] = {
     {1, 255, {5, 6, 9, 10}},      {2, 46080, {4, 5, 6, 7}},     {3, 38655, {1, 2, 6, 10}},
     {4, 6579300, {1, 2, 5, 9}},   {5, 13107400, {2, 5, 6, 10}}, {6, 16737380, {1, 5, 6, 10}},

@@ -12,6 +12,9 @@ struct RowsCase {
   const char* shown;  // the points display afterwards
 };
 
+// Test listings name a case, not its bytes.
+void PrintTo(const RowsCase& c, std::ostream* out) { *out << c.name; }
+
 const RowsCase kRowsCases[] = {
     {"NoFullRow", 0, 0, {"1.........", "2222222.22"}, {"1.........", "2222222.22"}, "10"},
     {"BottomRow", 1070, 0,
