@@ -5,7 +5,9 @@
 #   memory     resident set size 2 s after start
 #   idle CPU   over 10 s with the main window open and nothing happening
 #   play CPU   over 10 s of a game on Level 3 (40 ms per tick)
-# Five runs by default; prints every run and the medians.
+# Five runs by default; prints every run and the medians. As a baseline
+# from the same machine and moment, it also times a minimal X client
+# (xdpyinfo: start, connect to the display, exit) and gives the ratio.
 #
 #   bench/startup.sh [path/to/klotix] [runs]
 set -euo pipefail
@@ -59,8 +61,13 @@ cpu_percent_over() {  # pid seconds
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-declare -a starts memories idles plays
+declare -a starts memories idles plays baselines
 for ((run = 1; run <= runs; ++run)); do
+  b0=$(now_ns)
+  xdpyinfo >/dev/null
+  b1=$(now_ns)
+  baselines+=("$(awk -v d=$((b1 - b0)) 'BEGIN { printf "%.1f", d / 1e6 }')")
+
   folder=$work/run$run
   mkdir -p "$folder"
   cp "$binary" "$skin" "$folder/"
@@ -97,6 +104,10 @@ for ((run = 1; run <= runs; ++run)); do
   starts+=("$start_ms"); memories+=("$memory_mb"); idles+=("$idle"); plays+=("$play")
 done
 
+start_median=$(printf '%s\n' "${starts[@]}" | median)
+baseline_median=$(printf '%s\n' "${baselines[@]}" | median)
 printf 'median of %d runs: start-up %s ms, memory %s MiB, idle CPU %s%%, play CPU %s%%\n' "$runs" \
-  "$(printf '%s\n' "${starts[@]}" | median)" "$(printf '%s\n' "${memories[@]}" | median)" \
+  "$start_median" "$(printf '%s\n' "${memories[@]}" | median)" \
   "$(printf '%s\n' "${idles[@]}" | median)" "$(printf '%s\n' "${plays[@]}" | median)"
+printf 'baseline: a minimal X client takes %s ms; start-up is %s times that\n' "$baseline_median" \
+  "$(awk -v a="$start_median" -v b="$baseline_median" 'BEGIN { printf "%.1f", a / b }')"
