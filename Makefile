@@ -32,7 +32,10 @@ fuzz-build: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
 
-run: release
+# Only the program itself, so a player waits for no test or benchmark.
+run: deps
+	cmake --preset release
+	cmake --build --preset release --target klotix -j $(JOBS)
 	./build/release/src/app/klotix
 
 # One after the other, so that the first failing stage stops the run.
