@@ -1,0 +1,79 @@
+// The message-box flags map to Qt's buttons, icons and layout, and the
+// button pressed comes back in the Windows numbering.
+#include "ui/qt_dialogs.h"
+
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
+
+using namespace klotix;
+
+namespace {
+// Runs `act` on the modal box as soon as it is open.
+void whenBoxOpens(std::function<void(QWidget*)> act) {
+  QTimer::singleShot(0, [act] {
+    QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+    act(QApplication::activeModalWidget());
+  });
+}
+}  // namespace
+
+class QtDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void informationBoxHasOneOkButtonAndReadsRightToLeft() {
+    QtDialogs dialogs;
+    whenBoxOpens([](QWidget* widget) {
+      auto* box = qobject_cast<QMessageBox*>(widget);
+      QVERIFY(box != nullptr);
+      QCOMPARE(box->icon(), QMessageBox::Information);
+      QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+      QCOMPARE(box->layoutDirection(), Qt::RightToLeft);
+      QCOMPARE(box->windowTitle(), QStringLiteral("Game Paused"));
+      QCOMPARE(box->text(), QStringLiteral("Pause...press a key to continue"));
+      box->close();  // closing any way counts as OK
+    });
+    QCOMPARE(dialogs.messageBox("Pause...press a key to continue", "Game Paused", 0x100040), id::kOk);
+  }
+
+  void questionBoxAnswersYesOrNoInTheApplicationsName() {
+    QtDialogs dialogs;
+    const std::pair<QMessageBox::StandardButton, int> answers[] = {{QMessageBox::Yes, id::kYes},
+                                                                   {QMessageBox::No, id::kNo}};
+    for (const auto& [button, answer] : answers) {
+      whenBoxOpens([button = button](QWidget* widget) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        QVERIFY(box != nullptr);
+        QCOMPARE(box->icon(), QMessageBox::Question);
+        QCOMPARE(box->windowTitle(), QApplication::applicationDisplayName());
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+        QCOMPARE(box->layoutDirection(), Qt::LeftToRight);
+        box->button(button)->click();
+      });
+      QCOMPARE(dialogs.messageBox("Do you want to stop playing?", "", 36), answer);
+    }
+  }
+
+  void inputBoxGivesTheTextOrNothingOnCancel() {
+    QtDialogs dialogs;
+    whenBoxOpens([](QWidget* widget) {
+      auto* box = qobject_cast<QInputDialog*>(widget);
+      QVERIFY(box != nullptr);
+      QCOMPARE(box->labelText(), QStringLiteral("Your name:"));
+      QCOMPARE(box->textValue(), QStringLiteral("Anna"));
+      box->setTextValue(QStringLiteral("Jörg"));
+      box->accept();
+    });
+    QCOMPARE(dialogs.inputBox("Your name:", "Your name", "Anna"), std::string("Jörg"));
+
+    whenBoxOpens([](QWidget* widget) { qobject_cast<QDialog*>(widget)->reject(); });
+    QCOMPARE(dialogs.inputBox("Your name:", "Your name", "Anna"), std::string());
+  }
+};
+
+QTEST_MAIN(QtDialogsTest)
+#include "qt_dialogs_test.moc"
