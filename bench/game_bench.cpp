@@ -12,6 +12,7 @@
 #include <array>
 #include <string>
 
+#include "fakes/place_piece.h"
 #include "game/game_logic.h"
 #include "game/pieces.h"
 
@@ -92,14 +93,7 @@ class Bench {
 
   // Makes `kind` in `state` the falling piece with its box at (posx, posy).
   void place(int kind, int state, int posx, int posy) {
-    GameState& s = logic.state();
-    s.fig = static_cast<std::int16_t>(kind);
-    s.figcolor = pieceColor(kind);
-    s.rot = static_cast<std::int16_t>(state);
-    s.posx = static_cast<std::int16_t>(posx);
-    s.posy = static_cast<std::int16_t>(posy);
-    s.figureCells.fill(kClear);
-    for (const MaskCell& cell : pieceCells(kind, state)) s.figure(cell.c, cell.r) = kSet;
+    testing::placePiece(logic.state(), kind, state, posx, posy);
   }
 
   void fillRows(int from, int to) {

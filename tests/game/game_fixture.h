@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "fakes/fakes.h"
+#include "fakes/place_piece.h"
 #include "game/game_logic.h"
 #include "game/pieces.h"
 
@@ -59,13 +60,7 @@ class GameTest : public ::testing::Test {
   // Makes `kind` in rotation `state` the falling piece with its box at
   // (posx, posy) and paints it, as if it had fallen there.
   void place(int kind, int state, int posx, int posy) {
-    s.fig = static_cast<std::int16_t>(kind);
-    s.figcolor = pieceColor(kind);
-    s.rot = static_cast<std::int16_t>(state);
-    s.posx = static_cast<std::int16_t>(posx);
-    s.posy = static_cast<std::int16_t>(posy);
-    s.figureCells.fill(kClear);
-    for (const MaskCell& cell : pieceCells(kind, state)) s.figure(cell.c, cell.r) = kSet;
+    placePiece(s, kind, state, posx, posy);
     for (int i : pieceIndexes()) field.setFillColor(i, s.figcolor);
     field.clearLog();
   }
