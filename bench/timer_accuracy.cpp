@@ -11,23 +11,10 @@
 #include <filesystem>
 #include <vector>
 
+#include "fakes/fakes.h"
 #include "game/klotix_game.h"
 
 namespace {
-
-// Every piece is a bar: they stack slowly, so a game lasts well over the
-// measured time without any key being pressed.
-class BarsOnly final : public klotix::RandomSource {
- public:
-  double next() override { return 1.5 / 7.0; }
-  void reseed(float /*seed*/) override {}
-};
-
-class NoBoxes final : public klotix::Dialogs {
- public:
-  int messageBox(const std::string&, const std::string&, int) override { return klotix::id::kOk; }
-  std::string inputBox(const std::string&, const std::string&, const std::string&) override { return "bench"; }
-};
 
 double percentile(std::vector<double> values, double p) {
   std::sort(values.begin(), values.end());
@@ -45,8 +32,10 @@ int main(int argc, char* argv[]) {
   module.speed = klotix::kSpeedQuick;
   module.level = 3;
   module.recordFile = std::filesystem::temp_directory_path() / "klotix-timer-accuracy.dat";
-  BarsOnly random;
-  NoBoxes dialogs;
+  // Every piece is a bar: they stack slowly, so a game lasts well over the
+  // measured time without any key being pressed.
+  klotix::testing::ScriptedRandom random({klotix::testing::ScriptedRandom::forKind(2)});
+  klotix::testing::FakeDialogs dialogs;
   bool gameOver = false;
 
   auto* game = new klotix::KlotixGame(module, random, dialogs, [&gameOver] { gameOver = true; });

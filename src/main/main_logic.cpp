@@ -4,6 +4,7 @@
 
 #include "main/record_file.h"
 #include "main/record_ranking.h"
+#include "main/text_encoding.h"
 #include "ui/app_identity.h"
 
 namespace klotix {
@@ -52,7 +53,7 @@ void MainLogic::Command_Start_Click() {
   // Blank names and Cancel are not accepted; the box comes back.
   std::string answer;
   while (answer.empty()) {
-    answer = trimBlanks(parts_.dialogs.inputBox(kNamePrompt, kNameTitle, module.playername));
+    answer = std::string(trimBlanks(parts_.dialogs.inputBox(kNamePrompt, kNameTitle, module.playername)));
   }
   module.playername = answer;
   module.speed = speedOfLevel(module.level);
@@ -61,12 +62,5 @@ void MainLogic::Command_Start_Click() {
 }
 
 void MainLogic::Command_Exit_Click() { parts_.view.endProgram(); }
-
-std::string trimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
 
 }  // namespace klotix

@@ -49,7 +49,4 @@ class MainLogic {
   MainParts parts_;
 };
 
-// `text` without leading and trailing blanks (spaces and tabs).
-std::string trimBlanks(const std::string& text);
-
 }  // namespace klotix

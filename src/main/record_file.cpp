@@ -17,7 +17,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kBlanks = " \t";
 // A damaged file can yield a problem per line; a log needs only the first.
 constexpr int kProblemsShown = 3;
 
@@ -27,13 +26,6 @@ void appendNumber(std::string& out, std::int64_t value) {
   out += std::to_string(value);
   out += ' ';
   out += kLineEnd;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
 }
 
 // The whole 32-bit number on `line`, blanks around it ignored; nothing when

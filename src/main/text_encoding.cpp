@@ -118,4 +118,12 @@ std::string sanitizeLine(std::string_view text) {
   return out;
 }
 
+std::string_view trimBlanks(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t";
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = text.find_last_not_of(kBlanks);
+  return text.substr(first, last - first + 1);
+}
+
 }  // namespace klotix

@@ -1,4 +1,4 @@
-// Character-set helpers for the record file. Names are kept and written as
+// Text helpers for names and the record file. Names are kept and written as
 // UTF-8; record files written by earlier versions hold 8-bit Windows-1252
 // text and are turned into UTF-8 when read.
 #pragma once
@@ -20,6 +20,9 @@ bool isValidUtf8(std::string_view bytes);
 // 0x9D) keep their Latin-1 value, as Windows' own conversion does, so no
 // byte of an old file is lost.
 std::string cp1252ToUtf8(std::string_view bytes);
+
+// `text` without the blanks (spaces and tabs) before and after it.
+std::string_view trimBlanks(std::string_view text);
 
 // Makes `text` safe to write as one line of UTF-8: every ill-formed byte
 // sequence becomes U+FFFD, and every C0 control character (tab, CR, LF and

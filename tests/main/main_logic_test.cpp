@@ -9,6 +9,7 @@
 
 #include "fakes/fakes.h"
 #include "main/record_file.h"
+#include "main/text_encoding.h"
 
 namespace klotix {
 namespace {
