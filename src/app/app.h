@@ -5,8 +5,8 @@
 #include <QString>
 #include <filesystem>
 
-#include "main/klotix_module.h"
-#include "main/random_source.h"
+#include "records/klotix_module.h"
+#include "records/random_source.h"
 #include "ui/qt_dialogs.h"
 
 namespace klotix {

@@ -1,7 +1,7 @@
 // Quitting and the end of a game: the result goes into the records.
 #include "game/game_logic.h"
-#include "main/record_file.h"
-#include "main/record_update.h"
+#include "records/record_file.h"
+#include "records/record_update.h"
 
 namespace klotix {
 

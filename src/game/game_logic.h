@@ -7,8 +7,8 @@
 
 #include "game/game_host.h"
 #include "game/game_state.h"
-#include "main/klotix_module.h"
-#include "main/random_source.h"
+#include "records/klotix_module.h"
+#include "records/random_source.h"
 #include "ui/cell_grid.h"
 #include "ui/dialogs.h"
 #include "ui/text_label.h"

@@ -2,9 +2,9 @@
 
 #include <iostream>
 
-#include "main/record_file.h"
-#include "main/record_ranking.h"
-#include "main/text_encoding.h"
+#include "records/record_file.h"
+#include "records/record_ranking.h"
+#include "records/text_encoding.h"
 #include "ui/app_identity.h"
 
 namespace klotix {

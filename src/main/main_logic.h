@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "main/klotix_module.h"
+#include "records/klotix_module.h"
 #include "main/main_view.h"
-#include "main/random_source.h"
+#include "records/random_source.h"
 #include "ui/dialogs.h"
 
 namespace klotix {

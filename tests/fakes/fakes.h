@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "game/game_host.h"
-#include "main/random_source.h"
+#include "records/random_source.h"
 #include "ui/cell_grid.h"
 #include "ui/dialogs.h"
 #include "ui/text_label.h"

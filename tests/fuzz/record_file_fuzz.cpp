@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "main/record_file.h"
-#include "main/record_tables.h"
-#include "main/text_encoding.h"
+#include "records/record_file.h"
+#include "records/record_tables.h"
+#include "records/text_encoding.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Pausing, quitting and the end of a game as far as the game sees them.
 #include "game_fixture.h"
-#include "main/record_file.h"
+#include "records/record_file.h"
 
 namespace klotix::testing {
 namespace {

@@ -8,8 +8,8 @@
 #include <fstream>
 
 #include "fakes/fakes.h"
-#include "main/record_file.h"
-#include "main/text_encoding.h"
+#include "records/record_file.h"
+#include "records/text_encoding.h"
 
 namespace klotix {
 namespace {

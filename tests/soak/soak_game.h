@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "main/klotix_module.h"
+#include "records/klotix_module.h"
 #include "soak/soak_checks.h"
 
 namespace klotix::soak {

@@ -22,7 +22,7 @@
 #include <string>
 #include <string_view>
 
-#include "main/record_file.h"
+#include "records/record_file.h"
 #include "soak/soak_game.h"
 
 namespace klotix::soak {

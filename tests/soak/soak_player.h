@@ -7,7 +7,7 @@
 #include <random>
 
 #include "game/game_state.h"
-#include "main/random_source.h"
+#include "records/random_source.h"
 #include "soak/soak_rules.h"
 
 namespace klotix::soak {

@@ -1,4 +1,4 @@
-#include "main/atomic_file.h"
+#include "records/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "main/record_tables.h"
+#include "records/record_tables.h"
 
 namespace klotix {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "main/record_tables.h"
+#include "records/record_tables.h"
 
 namespace klotix {
 

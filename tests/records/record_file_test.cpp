@@ -1,4 +1,4 @@
-#include "main/record_file.h"
+#include "records/record_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "main/random_source.h"
+#include "records/random_source.h"
 
 #include <bit>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "main/klotix_module.h"
+#include "records/klotix_module.h"
 
 namespace klotix {
 

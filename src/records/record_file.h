@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "main/record_tables.h"
+#include "records/record_tables.h"
 
 namespace klotix {
 

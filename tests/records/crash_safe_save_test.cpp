@@ -22,8 +22,8 @@
 #include <string>
 #include <vector>
 
-#include "main/atomic_file.h"
-#include "main/record_file.h"
+#include "records/atomic_file.h"
+#include "records/record_file.h"
 #include "test_files.h"
 
 namespace klotix {

@@ -1,4 +1,4 @@
-#include "main/text_encoding.h"
+#include "records/text_encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "main/record_ranking.h"
+#include "records/record_ranking.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,4 +1,4 @@
-#include "main/record_file.h"
+#include "records/record_file.h"
 
 #include <algorithm>
 #include <array>
@@ -9,8 +9,8 @@
 #include <optional>
 #include <system_error>
 
-#include "main/atomic_file.h"
-#include "main/text_encoding.h"
+#include "records/atomic_file.h"
+#include "records/text_encoding.h"
 
 namespace klotix {
 namespace {

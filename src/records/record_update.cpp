@@ -1,4 +1,4 @@
-#include "main/record_update.h"
+#include "records/record_update.h"
 
 #include <algorithm>
 

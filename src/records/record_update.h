@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "main/record_tables.h"
+#include "records/record_tables.h"
 
 namespace klotix {
 
