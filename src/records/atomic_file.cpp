@@ -13,9 +13,9 @@ namespace {
 int systemOpen(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
 
 // Records why a step failed; `errno` must still be the step's own.
-void setError(std::string* error, const char* step, const std::filesystem::path& path) {
+void setError(FileError* error, const char* step, const std::filesystem::path& path) {
   const int code = errno;
-  if (error != nullptr) *error = std::string(step) + " " + path.string() + ": " + std::strerror(code);
+  if (error != nullptr) *error = {std::string(step) + " " + path.string(), std::strerror(code)};
 }
 
 // Writes all of `bytes`; write() may take fewer bytes than offered, or be
@@ -50,7 +50,7 @@ std::filesystem::path temporaryPathFor(const std::filesystem::path& file) {
 }
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes,
-                         std::string* error, const AtomicWriteSteps& steps) {
+                         FileError* error, const AtomicWriteSteps& steps) {
   const std::filesystem::path temporary = temporaryPathFor(file);
   const std::string temporaryName = temporary.string();
 

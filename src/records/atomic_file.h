@@ -13,6 +13,15 @@
 
 namespace klotix {
 
+// Why a file operation failed: the step with the path it failed on, for a
+// log, and the system's own words for the cause, for the player.
+struct FileError {
+  std::string step;    // "cannot create /home/anna/Klotix.dat.tmp"
+  std::string reason;  // "Permission denied"
+
+  std::string text() const { return step + ": " + reason; }
+};
+
 // The system calls of one atomic write, gathered so that a test can make
 // any single step fail (return -1 and set errno) without touching a disk.
 // Intentionally copyable: a test copies the system steps and replaces one.
@@ -36,10 +45,9 @@ std::filesystem::path temporaryPathFor(const std::filesystem::path& file);
 // Writes `bytes` to `file`, creating it or replacing its whole content
 // atomically. Returns true on success. On failure returns false, leaves any
 // old `file` untouched, removes the temporary file and, when `error` is not
-// null, stores a one-line reason naming the step and the system's message.
-// Prints nothing.
+// null, stores the failed step and the system's message. Prints nothing.
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes,
-                         std::string* error,
+                         FileError* error,
                          const AtomicWriteSteps& steps = systemWriteSteps());
 
 }  // namespace klotix

@@ -2,14 +2,18 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <optional>
 #include <system_error>
+#include <vector>
 
 #include "records/atomic_file.h"
+#include "records/record_ranking.h"
 #include "records/text_encoding.h"
 
 namespace klotix {
@@ -57,15 +61,6 @@ class LineReader {
     return line;
   }
 
-  // Passes over up to `count` lines; false when the text ended first. Each
-  // line uses up at least one byte, so a huge count cannot loop for long.
-  bool skip(std::int64_t count) {
-    for (std::int64_t i = 0; i < count; ++i) {
-      if (!next()) return false;
-    }
-    return true;
-  }
-
   // How many of the remaining lines hold more than blanks.
   int nonBlankLinesLeft() {
     int found = 0;
@@ -108,15 +103,16 @@ class Problems {
 
 // Reads the whole of `file` into `bytes`; false with the reason in `error`
 // when it is not a regular file or cannot be read.
-bool readFile(const std::filesystem::path& file, std::string& bytes, std::string& error) {
+bool readFile(const std::filesystem::path& file, std::string& bytes, FileError& error) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) {
-    error = "cannot read " + file.string() + ": " + (ec ? ec.message() : "not a regular file");
+    if (!ec && std::filesystem::is_directory(file, ec)) ec = std::make_error_code(std::errc::is_a_directory);
+    error = {"cannot read " + file.string(), ec ? ec.message() : "Not a regular file"};
     return false;
   }
   std::ifstream in(file, std::ios::binary);
   if (!in) {
-    error = "cannot open " + file.string();
+    error = {"cannot open " + file.string(), std::strerror(errno)};
     return false;
   }
   std::array<char, 4096> buffer{};
@@ -124,22 +120,23 @@ bool readFile(const std::filesystem::path& file, std::string& bytes, std::string
     bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
   }
   if (in.bad()) {
-    error = "cannot read " + file.string();
+    error = {"cannot read " + file.string(), std::strerror(errno)};
     return false;
   }
   return true;
 }
 
-// Before an existing record file that could not be read cleanly is
-// replaced, its bytes are copied to "<file>.bak" so that whatever the
-// tables lost on reading can still be recovered by hand. A later damaged
-// file overwrites an older copy. Returns false, with the reason in `error`,
-// when the old file cannot be read or copied: it must then stay in place.
-bool backUpIfNotClean(const std::filesystem::path& file, std::string& error) {
+// Before an existing record file is replaced whose bytes the tables do not
+// reproduce (it could not be read cleanly, or a name was converted), its
+// bytes are copied to "<file>.bak", so that whatever was lost or changed on
+// reading can still be recovered by hand. A later such file overwrites an
+// older copy. Returns false, with the reason in `error`, when the old file
+// cannot be read or copied: it must then stay in place.
+bool backUpIfChanged(const std::filesystem::path& file, FileError& error) {
   std::error_code ec;
   const bool exists = std::filesystem::exists(file, ec);
   if (ec) {
-    error = "cannot check " + file.string() + ": " + ec.message();
+    error = {"cannot check " + file.string(), ec.message()};
     return false;
   }
   if (!exists) return true;
@@ -148,18 +145,57 @@ bool backUpIfNotClean(const std::filesystem::path& file, std::string& error) {
   if (!readFile(file, old, error)) return false;
   RecordTables scratch;
   const LoadResult result = parseRecords(old, scratch);
-  if (result.clean) return true;
+  if (result.clean && !result.converted) return true;
 
   std::filesystem::path backup = file;
   backup += ".bak";
   if (!writeFileAtomically(backup, old, &error)) {
-    error = "cannot keep a copy of the damaged record file: " + error;
+    error.step = "cannot keep a copy of the old record file: " + error.step;
     return false;
   }
-  std::cerr << "klotix: " << file.string() << " could not be read cleanly (" << result.problem
+  std::cerr << "klotix: " << file.string() << " was not read as it was written (" << result.problem
             << "); its old content is kept in " << backup.string() << '\n';
   return true;
 }
+
+// A name line as the tables keep it: valid UTF-8 stays as it is, any other
+// line is Windows-1252 from an earlier version; control characters become
+// blanks, as they do when names are written. Notes what it had to change.
+std::string nameFromLine(std::string_view line, int lineNumber, Problems& conversions) {
+  const std::string where = "line " + std::to_string(lineNumber) + ": ";
+  std::string name;
+  if (isValidUtf8(line)) {
+    name = std::string(line);
+  } else {
+    name = cp1252ToUtf8(line);
+    conversions.add(where + "name read as Windows-1252");
+  }
+  std::string safe = sanitizeLine(name);
+  if (safe != name) conversions.add(where + "control characters in the name made blanks");
+  return safe;
+}
+
+// Collects the entries of one level in file order and keeps only the
+// kMaxRecords that rank highest: once one too many is there, the
+// lowest-ranked goes, so the survivors keep their order in the file.
+class LevelEntries {
+ public:
+  // Returns false when an entry had to go.
+  bool add(Record entry) {
+    entries_.push_back(std::move(entry));
+    if (entries_.size() <= static_cast<std::size_t>(kMaxRecords)) return true;
+    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(lowestRanked(entries_)));
+    return false;
+  }
+
+  void copyTo(RecordTables& tables, int level) const {
+    tables.reccount[level] = static_cast<int>(entries_.size());
+    std::copy(entries_.begin(), entries_.end(), tables.records[level].begin() + 1);
+  }
+
+ private:
+  std::vector<Record> entries_;
+};
 
 }  // namespace
 
@@ -167,20 +203,19 @@ LoadResult Load(const std::filesystem::path& file, RecordTables& tables) {
   tables.clear();
   std::error_code ec;
   const bool exists = std::filesystem::exists(file, ec);
-  if (ec) return {false, false, "cannot check " + file.string() + ": " + ec.message()};
+  if (ec) return {false, false, false, "cannot check " + file.string() + ": " + ec.message()};
   if (!exists) return {};
 
   std::string bytes;
-  if (std::string error; !readFile(file, bytes, error)) return {false, false, error};
+  if (FileError error; !readFile(file, bytes, error)) return {false, false, false, error.text()};
   return parseRecords(bytes, tables);
 }
 
 SaveResult Save(const std::filesystem::path& file, const RecordTables& tables) {
-  std::string error;
-  if (!backUpIfNotClean(file, error) ||
-      !writeFileAtomically(file, formatRecords(tables), &error)) {
-    std::cerr << "klotix: records not saved: " << error << '\n';
-    return {false, error};
+  FileError error;
+  if (!backUpIfChanged(file, error) || !writeFileAtomically(file, formatRecords(tables), &error)) {
+    std::cerr << "klotix: records not saved: " << error.text() << '\n';
+    return {false, error.text(), error.reason};
   }
   return {};
 }
@@ -206,15 +241,10 @@ std::string formatRecords(const RecordTables& tables) {
 LoadResult parseRecords(std::string_view bytes, RecordTables& tables) {
   tables.clear();
   if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-  std::string decoded;
-  std::string_view text = bytes;
-  if (!isValidUtf8(bytes)) {
-    decoded = cp1252ToUtf8(bytes);
-    text = decoded;
-  }
 
-  LineReader reader(text);
+  LineReader reader(bytes);
   Problems problems;
+  Problems conversions;
   bool endedEarly = false;
   // The next line as a number; nothing when the file has ended or the line
   // is not a number, which is noted.
@@ -229,36 +259,43 @@ LoadResult parseRecords(std::string_view bytes, RecordTables& tables) {
     return value;
   };
 
-  std::array<std::int64_t, kLevels + 1> skippedEntries{};
+  std::array<std::int32_t, kLevels + 1> counts{};
   std::int64_t expectedLines = kLevels;
   for (int level = 1; level <= kLevels; ++level) {
     const auto count = readNumber();
     if (!count) continue;
-    const std::string where = "line " + std::to_string(reader.lineNumber()) + ": count ";
     if (*count < 0) {
-      problems.add(where + std::to_string(*count) + " is negative, taken as 0");
+      problems.add("line " + std::to_string(reader.lineNumber()) + ": count " + std::to_string(*count) +
+                   " is negative, taken as 0");
       continue;
     }
+    counts[level] = *count;
     expectedLines += 2 * static_cast<std::int64_t>(*count);
-    if (*count > kMaxRecords) {
-      problems.add(where + std::to_string(*count) + " is above " + std::to_string(kMaxRecords) +
-                   ", later entries skipped");
-      skippedEntries[level] = *count - kMaxRecords;
-    }
-    tables.reccount[level] = std::min<int>(*count, kMaxRecords);
   }
 
-  for (int level = 1; level <= kLevels; ++level) {
-    for (int n = 1; n <= tables.reccount[level]; ++n) {
-      Record& entry = tables.records[level][n];
-      if (const auto name = reader.next()) {
-        entry.name = std::string(*name);
-      } else {
+  for (int level = 1; level <= kLevels && !endedEarly; ++level) {
+    LevelEntries entries;
+    bool entryDropped = false;
+    // Each entry uses up at least one line, so a huge count ends with the file.
+    for (std::int32_t n = 1; n <= counts[level]; ++n) {
+      const auto nameLine = reader.next();
+      if (!nameLine) {
         endedEarly = true;
+        break;
       }
-      if (const auto points = readNumber()) entry.points = *points;
+      const int nameLineNumber = reader.lineNumber();
+      Record entry{nameFromLine(*nameLine, nameLineNumber, conversions), readNumber().value_or(0)};
+      if (trimBlanks(entry.name).empty()) {
+        problems.add("line " + std::to_string(nameLineNumber) + ": blank name, entry left out");
+      } else if (!entries.add(std::move(entry))) {
+        entryDropped = true;
+      }
     }
-    if (!reader.skip(2 * skippedEntries[level])) endedEarly = true;
+    if (entryDropped) {
+      problems.add("level " + std::to_string(level) + " has more than " + std::to_string(kMaxRecords) +
+                   " entries, the " + std::to_string(kMaxRecords) + " best kept");
+    }
+    entries.copyTo(tables, level);
   }
 
   if (endedEarly) {
@@ -271,7 +308,9 @@ LoadResult parseRecords(std::string_view bytes, RecordTables& tables) {
   LoadResult result;
   result.found = true;
   result.clean = problems.empty();
+  result.converted = !conversions.empty();
   result.problem = problems.text();
+  if (!conversions.empty()) result.problem += (result.problem.empty() ? "" : "; ") + conversions.text();
   return result;
 }
 

@@ -17,14 +17,18 @@
 namespace klotix {
 
 struct LoadResult {
-  bool found = false;  // a file was there and could be opened
-  bool clean = true;   // every promised value was read as it should be
-  std::string problem; // what could not be read, for a log; empty when clean
+  bool found = false;     // a file was there and could be opened
+  bool clean = true;      // every promised value was read as it should be
+  bool converted = false; // a name had to change on reading (an old encoding,
+                          // a control character), so saving changes its bytes
+  std::string problem;    // what could not be read or had to change, for a
+                          // log; empty when clean and not converted
 };
 
 struct SaveResult {
   bool ok = true;
-  std::string error;   // why the save failed; the old file is then intact
+  std::string error;   // why the save failed, with the step, for a log
+  std::string reason;  // the same in the system's plain words, for the player
 };
 
 // Reading and writing files
@@ -37,11 +41,11 @@ LoadResult Load(const std::filesystem::path& file, RecordTables& tables);
 
 // Replaces the whole content of `file` with `tables`, atomically: a reader
 // sees either the old content or the new one, never a mix. When the file
-// it replaces could not be read cleanly, it is first copied to the same
-// name with ".bak" appended; when that copy, or reading the old file, fails,
-// the old file is left as it is. A failure leaves the old file whole,
-// prints a one-line warning starting with "klotix: " on standard error and
-// returns ok = false with the reason.
+// it replaces could not be read cleanly or was converted on reading, it is
+// first copied to the same name with ".bak" appended; when that copy, or
+// reading the old file, fails, the old file is left as it is. A failure
+// leaves the old file whole, prints a one-line warning starting with
+// "klotix: " on standard error and returns ok = false with the reason.
 SaveResult Save(const std::filesystem::path& file, const RecordTables& tables);
 
 // The format itself, without files
@@ -53,20 +57,26 @@ SaveResult Save(const std::filesystem::path& file, const RecordTables& tables);
 std::string formatRecords(const RecordTables& tables);
 
 // Clears `tables` and fills them from the bytes of a record file; the
-// result has found = true. The bytes are UTF-8 (a leading byte-order mark is
-// skipped) or, when they are not valid UTF-8, Windows-1252 from an earlier
-// version, and are turned into UTF-8 first. Lines end in CR LF or a bare LF.
-// Each value is one line: a number may have blanks and tabs around it and
-// must be a whole 32-bit number; a name is the whole line.
+// result has found = true. Lines end in CR LF or a bare LF; a leading UTF-8
+// byte-order mark is skipped. Each value is one line: a number may have
+// blanks and tabs around it and must be a whole 32-bit number; a name is the
+// whole line.
+//
+// Converted, with the reasons in `problem`: a name line that is not valid
+// UTF-8 is read as Windows-1252 from an earlier version; control characters
+// in a name become blanks, as when writing.
 //
 // Not clean, with the reasons in `problem`:
 //  - a value that is not a number keeps its cleared value: a count of 0,
 //    points of 0; reading goes on with the next line;
-//  - a negative count is taken as 0; a count above kMaxRecords takes the
-//    first kMaxRecords entries and skips the lines of the rest, so the
-//    following levels are still read from the right lines;
-//  - a file that ends early leaves the missing entries cleared: an empty
-//    name, which no player can have, and 0 points; the count stays as read;
+//  - a negative count is taken as 0;
+//  - a level holds only the entries whose name line is there: a file that
+//    ends early ends the level, and an entry whose points line is missing
+//    keeps 0 points;
+//  - an entry with a blank name is left out, as no player can have one;
+//  - of a level with more than kMaxRecords entries, the kMaxRecords that
+//    rank highest are kept (most points, equal points in entry order), in
+//    their order in the file;
 //  - lines that are not blank after the last promised entry are ignored.
 LoadResult parseRecords(std::string_view bytes, RecordTables& tables);
 

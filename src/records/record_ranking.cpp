@@ -17,4 +17,12 @@ std::vector<int> rankedEntries(const RecordTables& tables, int level) {
   return order;
 }
 
+std::size_t lowestRanked(std::span<const Record> entries) {
+  std::size_t lowest = 0;
+  for (std::size_t n = 1; n < entries.size(); ++n) {
+    if (entries[n].points <= entries[lowest].points) lowest = n;
+  }
+  return lowest;
+}
+
 }  // namespace klotix

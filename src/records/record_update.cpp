@@ -2,20 +2,9 @@
 
 #include <algorithm>
 
+#include "records/record_ranking.h"
+
 namespace klotix {
-namespace {
-
-// The entry that ranks last on a full level: the fewest points, and of
-// entries with equal points the one with the highest number.
-int lowestRanked(const std::array<Record, kMaxRecords + 1>& entries) {
-  int lowest = 1;
-  for (int n = 2; n <= kMaxRecords; ++n) {
-    if (entries[n].points <= entries[lowest].points) lowest = n;
-  }
-  return lowest;
-}
-
-}  // namespace
 
 bool recordResult(RecordTables& tables, int level, const std::string& name, std::int32_t points) {
   if (level < 1 || level > kLevels) return false;
@@ -42,7 +31,8 @@ bool recordResult(RecordTables& tables, int level, const std::string& name, std:
     return true;
   }
 
-  const int lowest = lowestRanked(entries);
+  // Entry numbers count from 1; the span starts at entry 1.
+  const int lowest = 1 + static_cast<int>(lowestRanked(std::span(entries).subspan(1)));
   if (points <= entries[lowest].points) return false;
   std::move(entries.begin() + lowest + 1, entries.begin() + kMaxRecords + 1,
             entries.begin() + lowest);

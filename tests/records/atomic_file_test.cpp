@@ -48,10 +48,10 @@ TEST(AtomicFile, AFailureAtAnyStepKeepsTheOldFileAndRemovesTheTemporary) {
     AtomicWriteSteps steps = systemWriteSteps();
     c.breakStep(steps);
 
-    std::string error;
+    FileError error;
     EXPECT_FALSE(writeFileAtomically(file, "new content", &error, steps));
-    EXPECT_TRUE(error.starts_with(c.step)) << error;
-    EXPECT_NE(error.find(std::strerror(c.code)), std::string::npos) << error;
+    EXPECT_TRUE(error.step.starts_with(c.step)) << error.text();
+    EXPECT_EQ(error.reason, std::strerror(c.code));
     EXPECT_EQ(readBytes(file), "old content");
     EXPECT_FALSE(std::filesystem::exists(temporaryPathFor(file)));
     EXPECT_FALSE(writeFileAtomically(file, "new content", nullptr, steps));  // no error wanted
@@ -68,8 +68,8 @@ TEST(AtomicFile, ShortAndInterruptedWritesStillWriteEverything) {
     return ::write(fd, data, std::min<std::size_t>(size, 3));
   };
   const std::string bytes = " 1 \r\n 0 \r\n 0 \r\nAnna Maria\r\n 900 \r\n";
-  std::string error;
-  EXPECT_TRUE(writeFileAtomically(file, bytes, &error, steps)) << error;
+  FileError error;
+  EXPECT_TRUE(writeFileAtomically(file, bytes, &error, steps)) << error.text();
   EXPECT_EQ(readBytes(file), bytes);
   EXPECT_FALSE(std::filesystem::exists(temporaryPathFor(file)));
 }
@@ -79,9 +79,9 @@ TEST(AtomicFile, AWriteThatMakesNoProgressFailsInsteadOfLooping) {
   const auto file = folder / "Klotix.dat";
   AtomicWriteSteps steps = systemWriteSteps();
   steps.write = [](int, const void*, std::size_t) -> ssize_t { return 0; };
-  std::string error;
+  FileError error;
   EXPECT_FALSE(writeFileAtomically(file, "content", &error, steps));
-  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(error.reason.empty());
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_FALSE(std::filesystem::exists(temporaryPathFor(file)));
 }

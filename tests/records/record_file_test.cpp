@@ -125,7 +125,7 @@ TEST(RecordFile, ControlCharactersAndBadUtf8InNamesAreMadeSafeBeforeWriting) {
       {"Tab\there", "Tab here"},
       {"CR\rLF\nboth\r\n", "CR LF both  "},
       {std::string("nul\0x", 5), "nul x"},
-      {"\x01\x1F\x7F", "   "},
+      {"a\x01\x1F\x7F", "a   "},
       {"bad\xFF", "bad\xEF\xBF\xBD"},
       {"cut\xC3", "cut\xEF\xBF\xBD"},
       {"Jörg", "Jörg"},
@@ -158,7 +158,6 @@ TEST(RecordFile, ReadingAcceptsHarmlessVariations) {
        tablesOf({{"Zoë", 5}}, {}, {})},
       {"blank lines after the end", std::string(kExample) + "\r\n  \r\n\n",
        tablesOf({{"Anna", 900}, {"Bob", 0}}, {}, {{"Carl", -10}})},
-      {"an empty name line", " 1 \r\n 0 \r\n 0 \r\n\r\n 5 \r\n", tablesOf({{"", 5}}, {}, {})},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -171,12 +170,15 @@ TEST(RecordFile, ReadingAcceptsHarmlessVariations) {
   }
 }
 
-// Seventeen Slow entries P1..P17, none on Medium, Carl on Quick.
-std::string overlongSlowLevel() {
+// Seventeen Slow entries P1..P17 with `points(n)` each, none on Medium, Carl
+// on Quick.
+std::string overlongSlowLevel(int (*points)(int)) {
   std::string bytes = " 17 \r\n 0 \r\n 1 \r\n";
-  for (int n = 1; n <= 17; ++n) bytes += "P" + std::to_string(n) + "\r\n " + std::to_string(n) + " \r\n";
+  for (int n = 1; n <= 17; ++n) bytes += "P" + std::to_string(n) + "\r\n " + std::to_string(points(n)) + " \r\n";
   return bytes + "Carl\r\n-10 \r\n";
 }
+int rising(int n) { return n; }
+int fallingThenBest(int n) { return n <= 15 ? 100 - n : 1000; }  // the best come last
 
 // The first `count` lines of `bytes`, each with its line end.
 std::string firstLines(const std::string& bytes, int count) {
@@ -185,17 +187,28 @@ std::string firstLines(const std::string& bytes, int count) {
   return bytes.substr(0, end);
 }
 
-Level fifteenOfOverlong() {
+// Entries P<first>..P<last> with `points(n)` each.
+Level entriesP(int first, int last, int (*points)(int)) {
   Level level;
-  for (int n = 1; n <= kMaxRecords; ++n) level.push_back({"P" + std::to_string(n), n});
+  for (int n = first; n <= last; ++n) level.push_back({"P" + std::to_string(n), points(n)});
   return level;
 }
 
+// Of P1..P17 falling, then two best: P1..P13 and P16, P17 in file order.
+Level bestOfFallingThenBest() {
+  Level level = entriesP(1, 13, fallingThenBest);
+  const Level best = entriesP(16, 17, fallingThenBest);
+  level.insert(level.end(), best.begin(), best.end());
+  return level;
+}
+
+// Files whose bytes the tables do not reproduce: damaged, or with names that
+// change on reading. `problem` is a part of the reported problem.
 struct DamagedCase {
   const char* what;
   std::string bytes;
   RecordTables expected;
-  const char* problem;  // a part of the reported problem
+  const char* problem;
 };
 
 const std::vector<DamagedCase>& damagedFiles() {
@@ -211,55 +224,55 @@ const std::vector<DamagedCase>& damagedFiles() {
        tablesOf({{"A", 0}, {"B", 0}, {"C", 0}, {"D", 0}}, {}, {}), "and 1 more"},
       {"negative count", " -2 \r\n 1 \r\n 0 \r\nBob\r\n 5 \r\n", tablesOf({}, {{"Bob", 5}}, {}),
        "negative"},
-      {"count above fifteen", overlongSlowLevel(),
-       tablesOf(fifteenOfOverlong(), {}, {{"Carl", -10}}), "17 is above 15"},
+      {"count above fifteen keeps the fifteen best", overlongSlowLevel(rising),
+       tablesOf(entriesP(3, 17, rising), {}, {{"Carl", -10}}), "more than 15 entries"},
+      {"the best of an overlong level come last", overlongSlowLevel(fallingThenBest),
+       tablesOf(bestOfFallingThenBest(), {}, {{"Carl", -10}}), "the 15 best kept"},
       {"file ends between entries", " 2 \r\n 0 \r\n 1 \r\nAnna\r\n 900 \r\n",
-       tablesOf({{"Anna", 900}, {"", 0}}, {}, {{"", 0}}), "ends after 5 lines, 9 expected"},
+       tablesOf({{"Anna", 900}}, {}, {}), "ends after 5 lines, 9 expected"},
       {"file ends inside an entry", " 1 \r\n 0 \r\n 0 \r\nAnna\r\n", tablesOf({{"Anna", 0}}, {}, {}),
        "ends after 4 lines"},
-      {"file ends among the skipped entries", firstLines(overlongSlowLevel(), 3 + 2 * kMaxRecords + 1),
-       tablesOf(fifteenOfOverlong(), {}, {{"", 0}}), "ends after"},
+      {"file ends inside an overlong level", firstLines(overlongSlowLevel(rising), 3 + 2 * 16),
+       tablesOf(entriesP(2, 16, rising), {}, {}), "ends after"},
       {"empty file", "", tablesOf({}, {}, {}), "ends after 0 lines"},
-      {"huge count", " 2147483647 \r\n 0 \r\n 0 \r\n", [] {
-         RecordTables t;
-         t.reccount[1] = kMaxRecords;
-         return t;
-       }(),
-       "ends after 3 lines"},
+      {"huge count invents no entries", " 2147483647 \r\n 0 \r\n 1 \r\nAnna\r\n 5 \r\nBob\r\n-3 \r\n",
+       tablesOf({{"Anna", 5}, {"Bob", -3}}, {}, {}), "ends after 7 lines"},
+      {"blank names are left out", " 3 \r\n 0 \r\n 0 \r\n\r\n 5 \r\n \t \r\n 6 \r\nBob\r\n 7 \r\n",
+       tablesOf({{"Bob", 7}}, {}, {}), "line 4: blank name"},
       {"text after the last entry", std::string(kExample) + "Extra\r\n",
        tablesOf({{"Anna", 900}, {"Bob", 0}}, {}, {{"Carl", -10}}), "1 lines after the last entry"},
+      {"one legacy byte leaves the UTF-8 names alone",
+       " 2 \r\n 0 \r\n 0 \r\nZo\xC3\xAB\r\n 5 \r\nJ\xF6rg\r\n 6 \r\n",
+       tablesOf({{"Zoë", 5}, {"Jörg", 6}}, {}, {}), "line 6: name read as Windows-1252"},
+      {"control characters become blanks", " 1 \r\n 0 \r\n 0 \r\nTab\there\x01\x7F\r\n 5 \r\n",
+       tablesOf({{"Tab here  ", 5}}, {}, {}), "control characters"},
   };
   return cases;
 }
 
-TEST(RecordFile, DamagedFilesKeepClearedValuesAndTheFollowingLevelsReadOn) {
-  for (const DamagedCase& c : damagedFiles()) {
-    SCOPED_TRACE(c.what);
-    RecordTables loaded = tablesOf({{"Old", 1}}, {{"Old", 2}}, {{"Old", 3}});
-    const LoadResult result = parseRecords(c.bytes, loaded);
-    EXPECT_TRUE(result.found);
-    EXPECT_FALSE(result.clean);
-    EXPECT_NE(result.problem.find(c.problem), std::string::npos) << result.problem;
-    EXPECT_EQ(describe(loaded), describe(c.expected));
-  }
-}
-
-TEST(RecordFile, SavingOverADamagedFileKeepsItsBytesInABackup) {
-  const RecordTables tables = tablesOf({}, {{"Dana", 5}}, {});
+// Bytes in a real file; tables, the saved file and its backup out.
+TEST(RecordFile, DamagedFilesKeepWhatTheirLinesHoldInventNothingAndAreBackedUp) {
   for (const DamagedCase& c : damagedFiles()) {
     SCOPED_TRACE(c.what);
     TempFolder folder;
     const auto file = folder / "Klotix.dat";
     writeBytes(file, c.bytes);
+    RecordTables loaded = tablesOf({{"Old", 1}}, {{"Old", 2}}, {{"Old", 3}});
+    const LoadResult result = Load(file, loaded);
+    EXPECT_TRUE(result.found);
+    EXPECT_FALSE(result.clean && !result.converted);
+    EXPECT_NE(result.problem.find(c.problem), std::string::npos) << result.problem;
+    EXPECT_EQ(describe(loaded), describe(c.expected));
+
     ::testing::internal::CaptureStderr();
-    ASSERT_TRUE(Save(file, tables).ok);
+    ASSERT_TRUE(Save(file, loaded).ok);
     EXPECT_TRUE(::testing::internal::GetCapturedStderr().starts_with("klotix: "));
-    EXPECT_EQ(readBytes(file), formatRecords(tables));
+    EXPECT_EQ(readBytes(file), formatRecords(c.expected));
     EXPECT_EQ(readBytes(folder / "Klotix.dat.bak"), c.bytes);
   }
 }
 
-TEST(RecordFile, LegacyWindows1252FilesAreReadAsUtf8AndSavedAsUtf8) {
+TEST(RecordFile, LegacyWindows1252NamesAreSavedAsUtf8WithTheOldFileKept) {
   struct Case {
     std::string legacy;
     std::string utf8;
@@ -279,11 +292,15 @@ TEST(RecordFile, LegacyWindows1252FilesAreReadAsUtf8AndSavedAsUtf8) {
     RecordTables loaded;
     const LoadResult result = Load(file, loaded);
     EXPECT_TRUE(result.clean) << result.problem;
+    EXPECT_TRUE(result.converted);
     EXPECT_EQ(describe(loaded), describe(tablesOf({}, {}, {{"Anna", 1}, {c.utf8, 5}})));
 
+    ::testing::internal::CaptureStderr();
     ASSERT_TRUE(Save(file, loaded).ok);
+    ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(readBytes(file), " 0 \r\n 0 \r\n 2 \r\nAnna\r\n 1 \r\n" + c.utf8 + "\r\n 5 \r\n");
-    EXPECT_FALSE(std::filesystem::exists(folder / "Klotix.dat.bak"));
+    EXPECT_EQ(readBytes(folder / "Klotix.dat.bak"),
+              " 0 \r\n 0 \r\n 2 \r\nAnna\r\n 1 \r\n" + c.legacy + "\r\n 5 \r\n");
   }
 }
 
