@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
   klotix::Klotix_Module module;
   module.speed = klotix::kSpeedQuick;
   module.level = 3;
-  module.recordFile = std::filesystem::temp_directory_path() / "klotix-timer-accuracy.dat";
+  module.recordFiles.file = std::filesystem::temp_directory_path() / "klotix-timer-accuracy.dat";
   // Every piece is a bar: they stack slowly, so a game lasts well over the
   // measured time without any key being pressed.
   klotix::testing::ScriptedRandom random({klotix::testing::ScriptedRandom::forKind(2)});
@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
   });
   QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
   QApplication::exec();
-  std::filesystem::remove(module.recordFile);
+  std::filesystem::remove(module.recordFiles.file);
 
   if (intervals.size() < 10 || gameOver) {
     std::fprintf(stderr, "timer_accuracy: the game ended early (%zu intervals)\n", intervals.size());

@@ -14,21 +14,21 @@ namespace {
 constexpr const char* kRecordFileName = "Klotix.dat";
 }
 
-std::filesystem::path recordFilePath(const QString& programFolder, const QString& userFolder) {
+RecordFiles recordFilesFor(const QString& programFolder, const QString& userFolder) {
+  const std::filesystem::path inProgramFolder =
+      std::filesystem::path(programFolder.toStdString()) / kRecordFileName;
   const QFileInfo program(programFolder);
-  if (program.isDir() && program.isWritable()) {
-    return std::filesystem::path(programFolder.toStdString()) / kRecordFileName;
-  }
+  if (program.isDir() && program.isWritable()) return {inProgramFolder, {}};
   QDir().mkpath(userFolder);
-  return std::filesystem::path(userFolder.toStdString()) / kRecordFileName;
+  return {std::filesystem::path(userFolder.toStdString()) / kRecordFileName, inProgramFolder};
 }
 
-std::filesystem::path recordFilePath() {
-  return recordFilePath(QCoreApplication::applicationDirPath(),
+RecordFiles recordFilesFor() {
+  return recordFilesFor(QCoreApplication::applicationDirPath(),
                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-App::App() { module_.recordFile = recordFilePath(); }
+App::App() { module_.recordFiles = recordFilesFor(); }
 
 void App::start() { openMainWindow(); }
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <filesystem>
 
 #include "records/klotix_module.h"
 #include "records/random_source.h"
@@ -30,13 +29,15 @@ class App {
   QtDialogs dialogs_;
 };
 
-// Where the record file lives: in `programFolder` (the executable's) when
-// that folder can be written, otherwise in `userFolder` (the user's
-// application data folder, created when needed), so a read-only
-// installation still keeps its records. Load and Save both use this path.
-std::filesystem::path recordFilePath(const QString& programFolder, const QString& userFolder);
+// Where the records of a run are kept: "Klotix.dat" in `programFolder`
+// (the executable's) when that folder can be written. Otherwise the file
+// lives in `userFolder` (the user's application data folder, created when
+// needed), so a read-only installation still keeps its records; until the
+// first save there, the records shown are those of a "Klotix.dat" in the
+// program folder, which is never written.
+RecordFiles recordFilesFor(const QString& programFolder, const QString& userFolder);
 
-// The record file path of this run.
-std::filesystem::path recordFilePath();
+// The record files of this run.
+RecordFiles recordFilesFor();
 
 }  // namespace klotix

@@ -1,7 +1,9 @@
 // Quitting and the end of a game: the result goes into the records.
+#include <string>
+
 #include "game/game_logic.h"
-#include "records/record_file.h"
-#include "records/record_update.h"
+#include "records/record_files.h"
+#include "ui/app_identity.h"
 
 namespace klotix {
 
@@ -20,9 +22,15 @@ void GameLogic::Gameover() {
   parts_.host.beep();
   parts_.host.holdInput(kGameOverHoldMs);
 
+  // A result that is lost must not look saved: the player is told where
+  // and why before the game-over box.
   Klotix_Module& module = parts_.module;
-  if (recordResult(module.tables(), module.level, module.playername, s_.points)) {
-    Save(module.recordFile, module.tables());
+  const SaveResult saved =
+      enterResult(module.recordFiles, module.tables(), module.level, module.playername, s_.points);
+  if (!saved.ok) {
+    parts_.dialogs.messageBox(std::string(kNotSavedText) + "\n\nRecord file: " +
+                                  module.recordFiles.file.string() + "\nReason: " + saved.reason,
+                              kAppName, kWarningBoxFlags);
   }
 
   parts_.dialogs.messageBox(kGameOverText, kGameOverTitle, kInfoBoxFlags);

@@ -31,6 +31,10 @@ inline constexpr const char* kGameOverText = "Game Over";
 inline constexpr const char* kGameOverTitle = "Game Over!";
 inline constexpr int kInfoBoxFlags = mb::kOk | mb::kIconInformation | mb::kRtlReading;  // 0x100040
 inline constexpr int kQuitBoxFlags = mb::kYesNo | mb::kIconQuestion;                    // 36
+// Shown before "Game Over" when the result could not be written to the
+// record file, titled with the program's name.
+inline constexpr const char* kNotSavedText = "Your result could not be saved.";
+inline constexpr int kWarningBoxFlags = mb::kOk | mb::kIconWarning;
 
 // Length of the input-discarding pause at the end of a game.
 inline constexpr int kGameOverHoldMs = 500;

@@ -2,7 +2,6 @@
 
 #include <iostream>
 
-#include "records/record_file.h"
 #include "records/record_ranking.h"
 #include "records/text_encoding.h"
 #include "ui/app_identity.h"
@@ -24,7 +23,7 @@ void MainLogic::Form_Load() {
 
   // A damaged file is not the player's problem: show what could be read.
   // The next save keeps a copy of the damaged file.
-  const LoadResult loaded = Load(module.recordFile, module.tables());
+  const LoadResult loaded = loadRecords(module.recordFiles, module.tables());
   if (!loaded.clean) std::cerr << "klotix: " << loaded.problem << '\n';
 
   fillRecordLists();

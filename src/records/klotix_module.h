@@ -4,9 +4,9 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
+#include "records/record_files.h"
 #include "records/record_tables.h"
 
 namespace klotix {
@@ -28,7 +28,7 @@ struct Klotix_Module : RecordTables {
   std::string playername;      // the name entered for the current or last game
   std::int16_t level = 0;      // 0 until the main window first loads, then 1..3
   std::int16_t speed = 0;      // fall interval in milliseconds
-  std::filesystem::path recordFile;  // where "Klotix.dat" is kept this run
+  RecordFiles recordFiles;     // where "Klotix.dat" is kept this run
 
   RecordTables& tables() { return *this; }
   const RecordTables& tables() const { return *this; }

@@ -13,6 +13,7 @@ namespace mb {
 inline constexpr int kOk = 0x0;                   // one OK button
 inline constexpr int kYesNo = 0x4;                // Yes and No buttons
 inline constexpr int kIconQuestion = 0x20;        // question-mark icon
+inline constexpr int kIconWarning = 0x30;         // exclamation-mark icon
 inline constexpr int kIconInformation = 0x40;     // information icon
 inline constexpr int kRtlReading = 0x100000;      // right-to-left reading order
 inline constexpr int kButtonsMask = 0xF;

@@ -17,7 +17,7 @@ QMessageBox::Icon iconOf(int flags) {
       return QMessageBox::Information;
     case 0x10:
       return QMessageBox::Critical;
-    case 0x30:
+    case mb::kIconWarning:
       return QMessageBox::Warning;
     default:
       return QMessageBox::NoIcon;

@@ -11,19 +11,22 @@ class AppTest : public QObject {
   void writableProgramFolderKeepsTheRecordsBesideTheProgram() {
     QTemporaryDir program;
     QTemporaryDir user;
-    const auto path = klotix::recordFilePath(program.path(), user.path() + "/klotix");
-    QCOMPARE(QString::fromStdString(path.string()), program.path() + "/Klotix.dat");
+    const auto files = klotix::recordFilesFor(program.path(), user.path() + "/klotix");
+    QCOMPARE(QString::fromStdString(files.file.string()), program.path() + "/Klotix.dat");
+    QVERIFY(files.readOnlyFallback.empty());
   }
 
-  void unwritableProgramFolderMovesTheRecordsToTheUserFolder() {
+  void unwritableProgramFolderMovesTheRecordsToTheUserFolderAndReadsItsOwn() {
     QTemporaryDir user;
     const QString userFolder = user.path() + "/data/Klotix";
     // A folder that cannot be written to: not there at all, or a plain file.
     QTemporaryFile notAFolder;
     QVERIFY(notAFolder.open());
     for (const QString& program : {QStringLiteral("/nonexistent/klotix/bin"), notAFolder.fileName()}) {
-      const auto path = klotix::recordFilePath(program, userFolder);
-      QCOMPARE(QString::fromStdString(path.string()), userFolder + "/Klotix.dat");
+      const auto files = klotix::recordFilesFor(program, userFolder);
+      QCOMPARE(QString::fromStdString(files.file.string()), userFolder + "/Klotix.dat");
+      // Records kept beside the program are shown until the first save.
+      QCOMPARE(QString::fromStdString(files.readOnlyFallback.string()), program + "/Klotix.dat");
       QVERIFY(QFileInfo(userFolder).isDir());
     }
   }

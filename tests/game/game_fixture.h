@@ -35,13 +35,13 @@ class GameTest : public ::testing::Test {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "_" + info->name() + ".dat";
     std::replace(name.begin(), name.end(), '/', '_');
-    module.recordFile = std::filesystem::temp_directory_path() / ("klotix_game_" + name);
-    std::filesystem::remove(module.recordFile);
+    module.recordFiles.file = std::filesystem::temp_directory_path() / ("klotix_game_" + name);
+    std::filesystem::remove(module.recordFiles.file);
     clearPlayfield();
   }
   ~GameTest() override {
     std::error_code ignored;
-    std::filesystem::remove(module.recordFile, ignored);
+    std::filesystem::remove(module.recordFiles.file, ignored);
   }
 
   // Loads a game whose pieces come in the order `kinds`.

@@ -53,7 +53,7 @@ TEST_F(PauseAndEndTest, DeclinedQuitGoesOnWhereThePlayerWas) {
   EXPECT_EQ(s, before);
   EXPECT_EQ(render(), shown);
   EXPECT_TRUE(host.events.empty());
-  EXPECT_FALSE(std::filesystem::exists(module.recordFile));
+  EXPECT_FALSE(std::filesystem::exists(module.recordFiles.file));
 }
 
 TEST_F(PauseAndEndTest, ConfirmedQuitBeforeTheFirstTickRecordsANewPlayer) {
@@ -75,7 +75,7 @@ TEST_F(PauseAndEndTest, ConfirmedQuitBeforeTheFirstTickRecordsANewPlayer) {
   EXPECT_EQ(module.tables().records[3][2], (Record{"Tester", -10}));
 
   RecordTables saved;
-  EXPECT_TRUE(Load(module.recordFile, saved).found);
+  EXPECT_TRUE(Load(module.recordFiles.file, saved).found);
   EXPECT_TRUE(saved.sameEntries(module.tables()));
 }
 
@@ -88,8 +88,27 @@ TEST_F(PauseAndEndTest, ResultThatChangesNoRecordWritesNoFile) {
   logic.quit_menu_Click();
 
   EXPECT_EQ(module.tables().records[2][1], (Record{"Tester", 500}));
-  EXPECT_FALSE(std::filesystem::exists(module.recordFile));
+  EXPECT_FALSE(std::filesystem::exists(module.recordFiles.file));
   EXPECT_EQ(dialogs.boxes.back().title, "Game Over!");
+  EXPECT_EQ(host.events.back(), "close game");
+}
+
+TEST_F(PauseAndEndTest, AResultThatCannotBeSavedIsReportedBeforeGameOver) {
+  const std::filesystem::path& file = module.recordFiles.file;
+  std::filesystem::create_directory(file);  // a folder where the file should be
+  load({6});
+  dialogs.answers = {id::kYes};
+  ::testing::internal::CaptureStderr();
+  logic.quit_menu_Click();
+  ::testing::internal::GetCapturedStderr();
+  std::filesystem::remove_all(file);
+
+  ASSERT_EQ(dialogs.boxes.size(), 3u);
+  EXPECT_EQ(dialogs.boxes[1].title, "Klotix");
+  EXPECT_EQ(dialogs.boxes[1].flags, 0x30);
+  EXPECT_EQ(dialogs.boxes[1].text, "Your result could not be saved.\n\nRecord file: " + file.string() +
+                                       "\nReason: Is a directory");
+  EXPECT_EQ(dialogs.boxes[2].title, "Game Over!");
   EXPECT_EQ(host.events.back(), "close game");
 }
 

@@ -46,8 +46,8 @@ class KlotixMainTest : public QObject {
 
  private slots:
   void init() {
-    module_.recordFile = QDir(folder_.path()).filePath("Klotix.dat").toStdString();
-    std::filesystem::remove(module_.recordFile);
+    module_.recordFiles.file = QDir(folder_.path()).filePath("Klotix.dat").toStdString();
+    std::filesystem::remove(module_.recordFiles.file);
     module_.level = 0;
     module_.playername.clear();
     gamesOpened_ = ends_ = 0;
@@ -79,7 +79,7 @@ class KlotixMainTest : public QObject {
   }
 
   void listsShowTheFileRankedByPoints() {
-    std::ofstream(module_.recordFile, std::ios::binary)
+    std::ofstream(module_.recordFiles.file, std::ios::binary)
         << " 3 \r\n 0 \r\n 1 \r\nBob\r\n 0 \r\nAnna\r\n 900 \r\nNeg\r\n-10 \r\nCarl\r\n 5 \r\n";
     auto window = openMain();
     QCOMPARE(items(window->List1(0)), (QStringList{"900", "0", "-10"}));

@@ -43,7 +43,7 @@ class MainLogicTest : public ::testing::Test {
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
-    module_.recordFile = folder_ / "Klotix.dat";
+    module_.recordFiles.file = folder_ / "Klotix.dat";
   }
   ~MainLogicTest() override { std::filesystem::remove_all(folder_); }
 
@@ -54,7 +54,7 @@ class MainLogicTest : public ::testing::Test {
     logic_->Form_Load();
   }
 
-  void writeFile(const std::string& bytes) { std::ofstream(module_.recordFile, std::ios::binary) << bytes; }
+  void writeFile(const std::string& bytes) { std::ofstream(module_.recordFiles.file, std::ios::binary) << bytes; }
 
   std::filesystem::path folder_;
   Klotix_Module module_;

@@ -108,7 +108,7 @@ Problems checkRecords(const RecordTables& before, const Klotix_Module& module, i
     problems.push_back(name + " is missing although the game ranks among the level's records");
 
   RecordTables fromFile;
-  const LoadResult loaded = Load(module.recordFile, fromFile);
+  const LoadResult loaded = Load(module.recordFiles.file, fromFile);
   if (!loaded.clean) problems.push_back("record file not clean: " + loaded.problem);
   if (!fromFile.sameEntries(after)) problems.push_back("record file differs from the tables");
   return problems;
@@ -150,7 +150,7 @@ int run(const Options& options) {
     return 1;
   }
   Klotix_Module module;
-  module.recordFile = std::filesystem::path(folder) / "Klotix.dat";
+  module.recordFiles.file = std::filesystem::path(folder) / "Klotix.dat";
 
   const auto start = std::chrono::steady_clock::now();
   Totals totals;
@@ -160,7 +160,7 @@ int run(const Options& options) {
     if (options.onlyGame >= 0 && game > options.onlyGame) break;
 
     const Plan plan = planGame(options.seed, game);
-    Load(module.recordFile, module.tables());  // as the main window does before a game
+    Load(module.recordFiles.file, module.tables());  // as the main window does before a game
     module.level = static_cast<std::int16_t>(plan.level);
     module.speed = speedOfLevel(plan.level);
     module.playername = plan.name;

@@ -1,0 +1,21 @@
+#include "records/record_files.h"
+
+#include <system_error>
+
+#include "records/record_update.h"
+
+namespace klotix {
+
+LoadResult loadRecords(const RecordFiles& files, RecordTables& tables) {
+  std::error_code ec;
+  const bool useFallback = !files.readOnlyFallback.empty() && !std::filesystem::exists(files.file, ec) && !ec;
+  return Load(useFallback ? files.readOnlyFallback : files.file, tables);
+}
+
+SaveResult enterResult(const RecordFiles& files, RecordTables& tables, int level, const std::string& name,
+                       std::int32_t points) {
+  if (!recordResult(tables, level, name, points)) return {};
+  return Save(files.file, tables);
+}
+
+}  // namespace klotix
