@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "ui/fixed_size.h"
+#include "ui/list_pair.h"
 #include "ui/twips.h"
 
 namespace klotix {
@@ -107,6 +108,7 @@ void KlotixMain::createRecordFrame() {
       list->setStyleSheet(listStyle);
       list->setSortingEnabled(false);
     }
+    pairLists(List1_[i], List2_[i]);
   }
 }
 
@@ -131,8 +133,8 @@ void KlotixMain::loadSkin(const std::string& fileName) { Skin1_.LoadSkin(QString
 void KlotixMain::applySkin() { Skin1_.ApplySkin(this); }
 
 void KlotixMain::addRecordRow(int levelIndex, const std::string& points, const std::string& name) {
-  List1_.at(static_cast<std::size_t>(levelIndex))->addItem(QString::fromStdString(points));
-  List2_.at(static_cast<std::size_t>(levelIndex))->addItem(QString::fromStdString(name));
+  const auto i = static_cast<std::size_t>(levelIndex);
+  addPairedRow(List1_.at(i), List2_.at(i), QString::fromStdString(points), QString::fromStdString(name));
 }
 
 void KlotixMain::selectLevelButton(int index) { Option_Level_.at(static_cast<std::size_t>(index))->setChecked(true); }

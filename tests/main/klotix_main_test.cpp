@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
@@ -86,6 +87,47 @@ class KlotixMainTest : public QObject {
     QCOMPARE(items(window->List2(0)), (QStringList{"Anna", "Bob", "Neg"}));
     QVERIFY(items(window->List1(1)).isEmpty());
     QCOMPARE(items(window->List2(2)), (QStringList{"Carl"}));
+  }
+
+  void pointsAndNamesScrollAndSelectTogether() {
+    // More rows than fit, the widest numbers, and a name that needs a taller line.
+    std::string bytes = " 15 \r\n 0 \r\n 0 \r\nMax\r\n 2147483647 \r\n日本語\r\n 5 \r\n";
+    for (int n = 3; n <= 14; ++n) bytes += "Player " + std::to_string(n) + "\r\n 0 \r\n";
+    std::ofstream(module_.recordFiles.file, std::ios::binary) << bytes << "Min\r\n-2147483648 \r\n";
+    auto window = openMain();
+    QListWidget* points = window->List1(0);
+    QListWidget* names = window->List2(0);
+    QVERIFY(names->verticalScrollBar()->isVisible());
+    QVERIFY(!points->verticalScrollBar()->isVisible());
+    QVERIFY(!points->horizontalScrollBar()->isVisible());
+    QVERIFY(!names->horizontalScrollBar()->isVisible());
+    for (int row = 0; row < points->count(); ++row) {
+      const QListWidgetItem* item = points->item(row);
+      // The style keeps a few pixels of margin on either side of the text.
+      QVERIFY2(QFontMetrics(item->font()).horizontalAdvance(item->text()) <= points->viewport()->width() - 6,
+               qPrintable(item->text()));
+    }
+    const auto inStep = [&] {
+      for (int row = 0; row < points->count(); ++row) {
+        if (points->visualItemRect(points->item(row)).top() != names->visualItemRect(names->item(row)).top())
+          return false;
+      }
+      return points->currentRow() == names->currentRow();
+    };
+
+    names->verticalScrollBar()->setValue(names->verticalScrollBar()->maximum());
+    QVERIFY(names->verticalScrollBar()->value() > 0);
+    QVERIFY(inStep());
+    QWheelEvent up(QPointF(10, 10), points->viewport()->mapToGlobal(QPointF(10, 10)), {}, QPoint(0, 120),
+                   Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(points->viewport(), &up);
+    QVERIFY(names->verticalScrollBar()->value() < names->verticalScrollBar()->maximum());
+    QVERIFY(inStep());
+    QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(names->item(2)).center());
+    QCOMPARE(points->currentRow(), 2);
+    QTest::keyClick(points, Qt::Key_End);
+    QCOMPARE(names->currentRow(), 14);
+    QVERIFY(inStep());
   }
 
   void firstOpeningSelectsLevel2() {
