@@ -1,7 +1,9 @@
 #include "records/record_files.h"
 
+#include <iostream>
 #include <system_error>
 
+#include "records/record_lock.h"
 #include "records/record_update.h"
 
 namespace klotix {
@@ -13,8 +15,16 @@ LoadResult loadRecords(const RecordFiles& files, RecordTables& tables) {
 }
 
 SaveResult enterResult(const RecordFiles& files, RecordTables& tables, int level, const std::string& name,
-                       std::int32_t points) {
+                       std::int32_t points, std::chrono::milliseconds patience) {
+  const RecordLock lock(files.file, patience);
+  // Reading needs no lock (saves replace the file whole), so a result that
+  // changes nothing needs none either.
+  loadRecords(files, tables);
   if (!recordResult(tables, level, name, points)) return {};
+  if (!lock.held()) {
+    std::cerr << "klotix: records not saved: " << lock.error().text() << '\n';
+    return {false, lock.error().text(), lock.error().reason};
+  }
   return Save(files.file, tables);
 }
 

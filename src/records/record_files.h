@@ -1,8 +1,10 @@
 // Where a run keeps its records, and the two ways the windows use them: the
-// main window reads the tables at every opening, and the end of a game
-// enters its result and saves the file when the result changed it.
+// main window reads the tables at every opening, without waiting for
+// anyone, and the end of a game enters its result and saves the file when
+// the result changed it, taking turns with other copies of the program.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -26,10 +28,20 @@ struct RecordFiles {
 // fallback. See Load for what happens to a missing or damaged file.
 LoadResult loadRecords(const RecordFiles& files, RecordTables& tables);
 
-// Enters the result of a finished game (see recordResult) into `tables` and,
-// when that changed them, saves them to files.file. Returns the save's
-// result; ok when nothing needed saving.
+// How long the end of a game waits for another copy of Klotix to finish
+// saving to the same file.
+inline constexpr std::chrono::milliseconds kRecordLockPatience{3000};
+
+// Enters the result of a finished game into the records as the file holds
+// them now, so that what another copy of the program saved since `tables`
+// were loaded is kept. Under the file's lock (see RecordLock) it loads
+// `tables` afresh (as loadRecords), enters the result (see recordResult)
+// and, when that changed them, saves them to files.file.
+//
+// Returns the save's result; ok when nothing needed saving. A lock that
+// cannot be had within `patience`, or at all, fails like a save: nothing is
+// written, and `tables` hold the file's records with the result entered.
 SaveResult enterResult(const RecordFiles& files, RecordTables& tables, int level, const std::string& name,
-                       std::int32_t points);
+                       std::int32_t points, std::chrono::milliseconds patience = kRecordLockPatience);
 
 }  // namespace klotix

@@ -1,6 +1,7 @@
 // Pausing, quitting and the end of a game as far as the game sees them.
 #include "game_fixture.h"
 #include "records/record_file.h"
+#include "records/test_files.h"
 
 namespace klotix::testing {
 namespace {
@@ -58,8 +59,8 @@ TEST_F(PauseAndEndTest, DeclinedQuitGoesOnWhereThePlayerWas) {
 
 TEST_F(PauseAndEndTest, ConfirmedQuitBeforeTheFirstTickRecordsANewPlayer) {
   module.level = 3;
-  module.tables().reccount[3] = 1;
-  module.tables().records[3][1] = {"tester", 5000};  // another player: names are case-sensitive
+  // Another player: names are case-sensitive.
+  writeBytes(module.recordFiles.file, " 0 \r\n 0 \r\n 1 \r\ntester\r\n 5000 \r\n");
   load({6});
   dialogs.answers = {id::kYes};
   logic.quit_menu_Click();
@@ -79,16 +80,16 @@ TEST_F(PauseAndEndTest, ConfirmedQuitBeforeTheFirstTickRecordsANewPlayer) {
   EXPECT_TRUE(saved.sameEntries(module.tables()));
 }
 
-TEST_F(PauseAndEndTest, ResultThatChangesNoRecordWritesNoFile) {
-  module.tables().reccount[2] = 1;
-  module.tables().records[2][1] = {"Tester", 500};
+TEST_F(PauseAndEndTest, ResultThatChangesNoRecordLeavesTheFileAlone) {
+  const std::string before = " 0 \r\n 1 \r\n 0 \r\nTester\r\n 500 \r\n";
+  writeBytes(module.recordFiles.file, before);
   load({6});
   logic.Timer1_Timer();  // 0 points, below the stored 500
   dialogs.answers = {id::kYes};
   logic.quit_menu_Click();
 
   EXPECT_EQ(module.tables().records[2][1], (Record{"Tester", 500}));
-  EXPECT_FALSE(std::filesystem::exists(module.recordFiles.file));
+  EXPECT_EQ(readBytes(module.recordFiles.file), before);
   EXPECT_EQ(dialogs.boxes.back().title, "Game Over!");
   EXPECT_EQ(host.events.back(), "close game");
 }

@@ -1,0 +1,42 @@
+// An exclusive lock on a record file, held between processes: two copies of
+// Klotix that end a game at the same moment take turns, so neither saves
+// over a result the other has just saved. The lock is a file beside the
+// record file, "<file>.lock", locked with flock(): the system releases it
+// when its process ends, however it ends, so a lock left by a crash never
+// blocks anyone. POSIX only.
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+
+#include "records/atomic_file.h"
+
+namespace klotix {
+
+class RecordLock {
+ public:
+  // Takes the lock of `file`, waiting up to `patience` for another process
+  // to release it. Whether it was had tells held(); why not, error().
+  RecordLock(const std::filesystem::path& file, std::chrono::milliseconds patience);
+  // Releases the lock and removes its file.
+  ~RecordLock();
+  RecordLock(const RecordLock&) = delete;
+  RecordLock& operator=(const RecordLock&) = delete;
+
+  bool held() const { return fd_ >= 0; }
+  const FileError& error() const { return error_; }
+
+  // The lock file of `file`: its name with ".lock" appended.
+  static std::filesystem::path pathFor(const std::filesystem::path& file);
+
+ private:
+  // One attempt: true when the lock is held; false when another process
+  // holds it (error_ empty) or the lock file cannot be used (error_ set).
+  bool tryOnce();
+
+  std::filesystem::path path_;
+  int fd_ = -1;
+  FileError error_;
+};
+
+}  // namespace klotix
