@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "fakes/fakes.h"
+#include "records/test_files.h"
 #include "records/record_file.h"
 #include "records/text_encoding.h"
 
@@ -37,15 +38,7 @@ class FakeMainView : public MainView {
 
 class MainLogicTest : public ::testing::Test {
  protected:
-  MainLogicTest() {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("klotix-main-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    module_.recordFiles.file = folder_ / "Klotix.dat";
-  }
-  ~MainLogicTest() override { std::filesystem::remove_all(folder_); }
+  MainLogicTest() { module_.recordFiles.file = folder_ / "Klotix.dat"; }
 
   // Opens the window afresh, as at program start or after a game.
   void load() {
@@ -56,7 +49,7 @@ class MainLogicTest : public ::testing::Test {
 
   void writeFile(const std::string& bytes) { std::ofstream(module_.recordFiles.file, std::ios::binary) << bytes; }
 
-  std::filesystem::path folder_;
+  testing::TempFolder folder_;  // private to this test, so parallel runs never meet
   Klotix_Module module_;
   FakeMainView view_;
   FakeDialogs dialogs_;
