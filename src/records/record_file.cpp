@@ -130,22 +130,28 @@ bool readFile(const std::filesystem::path& file, std::string& bytes, FileError& 
 // reproduce (it could not be read cleanly, or a name was converted), its
 // bytes are copied to "<file>.bak", so that whatever was lost or changed on
 // reading can still be recovered by hand. A later such file overwrites an
-// older copy. Returns false, with the reason in `error`, when the old file
-// cannot be read or copied: it must then stay in place.
-bool backUpIfChanged(const std::filesystem::path& file, FileError& error) {
+// older copy. `loaded`, when given, is what loading the file found, so a
+// clean file need not be read again. Returns false, with the reason in
+// `error`, when the old file cannot be read or copied: it must then stay in
+// place.
+bool backUpIfChanged(const std::filesystem::path& file, const LoadResult* loaded, FileError& error) {
   std::error_code ec;
   const bool exists = std::filesystem::exists(file, ec);
   if (ec) {
     error = {"cannot check " + file.string(), ec.message()};
     return false;
   }
-  if (!exists) return true;
+  if (!exists || (loaded != nullptr && loaded->clean && !loaded->converted)) return true;
 
   std::string old;
   if (!readFile(file, old, error)) return false;
-  RecordTables scratch;
-  const LoadResult result = parseRecords(old, scratch);
-  if (result.clean && !result.converted) return true;
+  LoadResult found;
+  if (loaded == nullptr) {
+    RecordTables scratch;
+    found = parseRecords(old, scratch);
+    if (found.clean && !found.converted) return true;
+    loaded = &found;
+  }
 
   std::filesystem::path backup = file;
   backup += ".bak";
@@ -153,9 +159,20 @@ bool backUpIfChanged(const std::filesystem::path& file, FileError& error) {
     error.step = "cannot keep a copy of the old record file: " + error.step;
     return false;
   }
-  std::cerr << "klotix: " << file.string() << " was not read as it was written (" << result.problem
+  std::cerr << "klotix: " << file.string() << " was not read as it was written (" << loaded->problem
             << "); its old content is kept in " << backup.string() << '\n';
   return true;
+}
+
+// Save, with or without what loading the file found.
+SaveResult replaceRecords(const std::filesystem::path& file, const RecordTables& tables,
+                          const LoadResult* loaded) {
+  FileError error;
+  if (!backUpIfChanged(file, loaded, error) || !writeFileAtomically(file, formatRecords(tables), &error)) {
+    std::cerr << "klotix: records not saved: " << error.text() << '\n';
+    return {false, error.text(), error.reason};
+  }
+  return {};
 }
 
 // A name line as the tables keep it: valid UTF-8 stays as it is, any other
@@ -212,12 +229,11 @@ LoadResult Load(const std::filesystem::path& file, RecordTables& tables) {
 }
 
 SaveResult Save(const std::filesystem::path& file, const RecordTables& tables) {
-  FileError error;
-  if (!backUpIfChanged(file, error) || !writeFileAtomically(file, formatRecords(tables), &error)) {
-    std::cerr << "klotix: records not saved: " << error.text() << '\n';
-    return {false, error.text(), error.reason};
-  }
-  return {};
+  return replaceRecords(file, tables, nullptr);
+}
+
+SaveResult Save(const std::filesystem::path& file, const RecordTables& tables, const LoadResult& loaded) {
+  return replaceRecords(file, tables, &loaded);
 }
 
 std::string formatRecords(const RecordTables& tables) {

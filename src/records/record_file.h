@@ -48,6 +48,11 @@ LoadResult Load(const std::filesystem::path& file, RecordTables& tables);
 // "klotix: " on standard error and returns ok = false with the reason.
 SaveResult Save(const std::filesystem::path& file, const RecordTables& tables);
 
+// Save for tables loaded from `file` by a caller that kept every other
+// writer away from it since (see RecordLock): `loaded`, what that Load
+// found, decides on the ".bak" copy, so a clean file is not read again.
+SaveResult Save(const std::filesystem::path& file, const RecordTables& tables, const LoadResult& loaded);
+
 // The format itself, without files
 
 // The bytes Save writes for `tables`. Counts outside 0..kMaxRecords are

@@ -19,13 +19,13 @@ SaveResult enterResult(const RecordFiles& files, RecordTables& tables, int level
   const RecordLock lock(files.file, patience);
   // Reading needs no lock (saves replace the file whole), so a result that
   // changes nothing needs none either.
-  loadRecords(files, tables);
+  const LoadResult loaded = loadRecords(files, tables);
   if (!recordResult(tables, level, name, points)) return {};
   if (!lock.held()) {
     std::cerr << "klotix: records not saved: " << lock.error().text() << '\n';
     return {false, lock.error().text(), lock.error().reason};
   }
-  return Save(files.file, tables);
+  return Save(files.file, tables, loaded);
 }
 
 }  // namespace klotix

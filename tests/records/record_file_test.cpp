@@ -72,7 +72,7 @@ TEST(RecordFile, GoldenFilesSurviveSaveLoadSave) {
     EXPECT_TRUE(result.clean) << result.problem;
     EXPECT_EQ(describe(loaded), describe(c.tables));
 
-    ASSERT_TRUE(Save(file, loaded).ok);
+    ASSERT_TRUE(Save(file, loaded, result).ok);
     EXPECT_EQ(readBytes(file), c.bytes);
     EXPECT_FALSE(std::filesystem::exists(folder / "Klotix.dat.bak"));
   }
@@ -265,7 +265,7 @@ TEST(RecordFile, DamagedFilesKeepWhatTheirLinesHoldInventNothingAndAreBackedUp) 
     EXPECT_EQ(describe(loaded), describe(c.expected));
 
     ::testing::internal::CaptureStderr();
-    ASSERT_TRUE(Save(file, loaded).ok);
+    ASSERT_TRUE(Save(file, loaded, result).ok);
     EXPECT_TRUE(::testing::internal::GetCapturedStderr().starts_with("klotix: "));
     EXPECT_EQ(readBytes(file), formatRecords(c.expected));
     EXPECT_EQ(readBytes(folder / "Klotix.dat.bak"), c.bytes);
