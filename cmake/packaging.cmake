@@ -1,12 +1,17 @@
 # Installation beyond the executable and its skin (see src/app): the desktop
-# entry and the icon in the hicolor theme, and the Debian package built from
-# the installed tree.
+# entry, the software-centre metadata, the icon in the hicolor theme, the
+# manual page, the copyright and the changelog; and the Debian package built
+# from the installed tree.
 #
 #   cmake --install build/release --prefix /opt/klotix
 #   cd build/release && cpack            # klotix_<version>_<arch>.deb
 
-install(FILES ${PROJECT_SOURCE_DIR}/data/klotix.desktop
+# The desktop entry is named by the metainfo's component id.
+set(KLOTIX_APP_ID org.example.klotix)
+install(FILES ${PROJECT_SOURCE_DIR}/data/${KLOTIX_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/${KLOTIX_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 32 64 128)
   install(FILES ${PROJECT_SOURCE_DIR}/data/icons/klotix-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
@@ -14,6 +19,23 @@ foreach(size 32 64 128)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/klotix.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The manual page and the changelog are installed compressed, as Debian
+# wants them; gzip -n leaves out name and time, so a rebuild gives the same
+# bytes.
+find_program(KLOTIX_GZIP gzip REQUIRED)
+set(docs ${CMAKE_CURRENT_BINARY_DIR}/docs)
+configure_file(${PROJECT_SOURCE_DIR}/data/klotix.6.in ${docs}/klotix.6 @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/debian/changelog ${docs}/changelog COPYONLY)
+foreach(doc klotix.6 changelog)
+  add_custom_command(OUTPUT ${docs}/${doc}.gz
+    COMMAND ${KLOTIX_GZIP} -9 -n -k -f ${docs}/${doc}
+    DEPENDS ${docs}/${doc} VERBATIM)
+endforeach()
+add_custom_target(klotix_docs ALL DEPENDS ${docs}/klotix.6.gz ${docs}/changelog.gz)
+install(FILES ${docs}/klotix.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${docs}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/klotix)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME klotix)
@@ -27,6 +49,9 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "the fall speed, and each keeps its own table of records.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# Debian keeps games in /usr/games: this moves the executable there from
+# the staged /usr/bin before the package is packed.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/deb_games_dir.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

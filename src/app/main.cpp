@@ -3,15 +3,20 @@
 #include <QIcon>
 
 #include "app/app.h"
+#include "app/command_line.h"
 #include "ui/app_identity.h"
 
 int main(int argc, char* argv[]) {
+  QCoreApplication::setApplicationName(QString::fromLatin1(klotix::kAppName));
+  QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                              .arg(klotix::kVersionMajor)
+                                              .arg(klotix::kVersionMinor)
+                                              .arg(klotix::kVersionRevision));
+  // Any argument asks for help or the version, or is a mistake; none of
+  // them opens a window.
+  if (argc > 1) return klotix::answerCommandLine(argc, argv);
+
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QString::fromLatin1(klotix::kAppName));
-  QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                          .arg(klotix::kVersionMajor)
-                                          .arg(klotix::kVersionMinor)
-                                          .arg(klotix::kVersionRevision));
   // Every window of the run, main and game, shows the program's icon.
   QIcon icon;
   for (int size : {32, 64, 128}) icon.addFile(QStringLiteral(":/icons/klotix-%1.png").arg(size));

@@ -135,8 +135,18 @@ void KlotixGame::createMenus() {
 }
 
 void KlotixGame::keyPressEvent(QKeyEvent* event) {
-  // Auto-repeated presses act like single ones. Ctrl+P never gets here:
-  // the Pause item's shortcut takes that keystroke first.
+  // A menu shortcut typed on a layout without Latin letters reaches this
+  // handler instead of the menu: it acts by its physical keys, and only
+  // as the menu item, so Ctrl+P still opens one pause box.
+  const QKeySequence typed(latinKeyCombinationOf(*event));
+  for (QAction* item : {pause_menu_, hide_menu_, quit_menu_}) {
+    if (item->shortcut() == typed) {
+      item->trigger();
+      return;
+    }
+  }
+  // Auto-repeated presses act like single ones. A Latin Ctrl+P never gets
+  // here: the Pause item's shortcut takes that keystroke first.
   logic_->Form_KeyDown(virtualKeyOf(*event), shiftStateOf(*event));
 }
 

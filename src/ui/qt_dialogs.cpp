@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QWindow>
 
 namespace klotix {
 
@@ -27,11 +28,34 @@ QMessageBox::Icon iconOf(int flags) {
 QString titleOf(const std::string& title) {
   return title.empty() ? QApplication::applicationDisplayName() : fromUtf8(title);
 }
+
+// The window a box belongs to: the active one or, while the focus is still
+// on its way back from a box that just closed, the visible program window.
+QWidget* ownerWindow() {
+  const auto isProgramWindow = [](const QWidget* w) {
+    return w != nullptr && w->isVisible() && w->windowType() == Qt::Window;
+  };
+  if (QWidget* active = QApplication::activeWindow(); isProgramWindow(active)) return active;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (isProgramWindow(w)) return w;
+  }
+  return nullptr;
+}
+
+// Boxes have no parent widget, so a skinned window's style sheet does not
+// reach them and they keep the platform's look; they still belong to the
+// program's window, which keeps them above it and centres them on it.
+void belongToOwner(QDialog& box) {
+  QWidget* owner = ownerWindow();
+  if (owner == nullptr || owner->windowHandle() == nullptr) return;
+  box.winId();  // creates the box's native window so that it can have an owner
+  box.windowHandle()->setTransientParent(owner->windowHandle());
+}
 }  // namespace
 
 int QtDialogs::messageBox(const std::string& text, const std::string& title, int flags) {
-  QMessageBox box(iconOf(flags), titleOf(title), fromUtf8(text), QMessageBox::NoButton,
-                  QApplication::activeWindow());
+  QMessageBox box(iconOf(flags), titleOf(title), fromUtf8(text));
+  belongToOwner(box);
   if (flags & mb::kRtlReading) box.setLayoutDirection(Qt::RightToLeft);
 
   if ((flags & mb::kButtonsMask) == mb::kYesNo) {
@@ -47,10 +71,13 @@ int QtDialogs::messageBox(const std::string& text, const std::string& title, int
 
 std::string QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
-  bool accepted = false;
-  const QString text = QInputDialog::getText(QApplication::activeWindow(), titleOf(title), fromUtf8(prompt),
-                                             QLineEdit::Normal, fromUtf8(defaultText), &accepted);
-  return accepted ? text.toStdString() : std::string();
+  QInputDialog box;
+  box.setWindowTitle(titleOf(title));
+  box.setLabelText(fromUtf8(prompt));
+  box.setInputMode(QInputDialog::TextInput);
+  box.setTextValue(fromUtf8(defaultText));
+  belongToOwner(box);
+  return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
 }
 
 }  // namespace klotix

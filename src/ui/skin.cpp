@@ -9,10 +9,15 @@ namespace klotix {
 
 bool Skin::LoadSkin(const QString& fileName) {
   styleSheet_.clear();
-  QFile file(QDir(QCoreApplication::applicationDirPath()).filePath(fileName));
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
-  styleSheet_ = QString::fromUtf8(file.readAll());
-  return loaded();
+  const QDir programFolder(QCoreApplication::applicationDirPath());
+  for (const QString& folder : {QStringLiteral("."), QStringLiteral("../share/klotix")}) {
+    QFile file(programFolder.filePath(folder + QLatin1Char('/') + fileName));
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+      styleSheet_ = QString::fromUtf8(file.readAll());
+      return loaded();
+    }
+  }
+  return false;
 }
 
 bool Skin::ApplySkin(QWidget* window) const {

@@ -1,6 +1,6 @@
-// The main window's skin: a Qt style sheet kept in a skin file beside the
-// executable. Loading and applying both fail silently when the file is
-// missing or unreadable, and the window then keeps its plain look.
+// The main window's skin: a Qt style sheet kept in a skin file. Loading and
+// applying both fail silently when the file is missing or unreadable, and
+// the window then keeps its plain look.
 #pragma once
 
 #include <QString>
@@ -11,8 +11,10 @@ namespace klotix {
 
 class Skin {
  public:
-  // Reads skin file `fileName` from the executable's folder. Returns
-  // whether a skin was loaded; on failure no skin is held.
+  // Reads skin file `fileName`, a bare name, from the executable's folder
+  // (a build tree, a portable copy) or else from ../share/klotix beside
+  // it (an installation under any prefix). Returns whether a skin was
+  // loaded; on failure no skin is held.
   bool LoadSkin(const QString& fileName);
 
   // Gives `window` the loaded skin. Returns false, changing nothing, when

@@ -1,12 +1,15 @@
 """Installs a build into a temporary prefix and checks the installed tree:
-exactly the expected files, a runnable executable with its skin beside it
-(the main window looks for the skin in the executable's folder), a desktop
-entry that a menu can use, and the icon at the sizes its folders promise.
+exactly the expected files, a runnable executable that finds its skin in
+share/klotix even from a moved prefix, its command line, a desktop entry
+and software-centre metadata that validate, the icon at the sizes its
+folders promise, and a Debian package that lintian accepts.
 
-    python3 install_test.py --cmake CMAKE --build-dir BUILD --source-dir SOURCE
+    python3 install_test.py --cmake CMAKE --cpack CPACK --build-dir BUILD
+                            --source-dir SOURCE --project-version X.Y.Z
 """
 
 import argparse
+import gzip
 import os
 import pathlib
 import shutil
@@ -14,18 +17,26 @@ import stat
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 import xml.etree.ElementTree as ElementTree
 
 import png_file
 
 ICON_SIZES = (32, 64, 128)
-EXPECTED_FILES = {
-    "bin/klotix",
-    "bin/winaqua.skn",
-    "share/applications/klotix.desktop",
+APP_ID = "org.example.klotix"
+SHARED_FILES = {
+    "share/klotix/winaqua.skn",
+    "share/applications/%s.desktop" % APP_ID,
+    "share/metainfo/%s.metainfo.xml" % APP_ID,
+    "share/man/man6/klotix.6.gz",
+    "share/doc/klotix/copyright",
+    "share/doc/klotix/changelog.gz",
     "share/icons/hicolor/scalable/apps/klotix.svg",
 } | {"share/icons/hicolor/%dx%d/apps/klotix.png" % (size, size) for size in ICON_SIZES}
+EXPECTED_FILES = {"bin/klotix"} | SHARED_FILES
+# Debian keeps games in /usr/games.
+PACKAGE_FILES = {"usr/games/klotix"} | {"usr/" + name for name in SHARED_FILES}
 
 ARGS = None
 
@@ -72,12 +83,25 @@ class InstalledTree(unittest.TestCase):
     def tearDownClass(cls):
         cls.scratch.cleanup()
 
+    def package(self):
+        """The Debian package CPack builds from this build, made once."""
+        cls = type(self)
+        if not hasattr(cls, "deb"):
+            out = pathlib.Path(cls.scratch.name) / "package"
+            result = run([ARGS.cpack, "--config", str(pathlib.Path(ARGS.build_dir) / "CPackConfig.cmake"),
+                          "-B", str(out)])
+            self.assertEqual(result.returncode, 0, "cpack failed:\n" + result.stdout)
+            debs = list(out.glob("klotix_%s_*.deb" % ARGS.project_version))
+            self.assertEqual(len(debs), 1, "packages made: %s" % debs)
+            cls.deb = debs[0]
+        return cls.deb
+
     def installed(self, relative):
         path = self.prefix / relative
         self.assertTrue(path.is_file(), "%s is not installed" % relative)
         return path
 
-    def test_installs_exactly_the_program_its_skin_desktop_entry_and_icons(self):
+    def test_installs_exactly_the_program_and_its_data_files(self):
         files = {
             path.relative_to(self.prefix).as_posix()
             for path in self.prefix.rglob("*")
@@ -92,14 +116,14 @@ class InstalledTree(unittest.TestCase):
         mode = path.stat().st_mode
         self.assertEqual(mode & 0o555, 0o555, "mode %o" % stat.S_IMODE(mode))
 
-    def test_skin_is_installed_unchanged_beside_the_executable(self):
-        path = self.installed("bin/winaqua.skn")
+    def test_skin_is_installed_unchanged_in_the_programs_data_folder(self):
+        path = self.installed("share/klotix/winaqua.skn")
         source = pathlib.Path(ARGS.source_dir) / "data" / "winaqua.skn"
         self.assertEqual(path.read_bytes(), source.read_bytes())
         self.assertEqual(path.stat().st_mode & 0o444, 0o444)
 
     def test_desktop_entry_starts_klotix_with_its_icon(self):
-        groups = read_desktop_entry(self.installed("share/applications/klotix.desktop"))
+        groups = read_desktop_entry(self.installed("share/applications/%s.desktop" % APP_ID))
         self.assertEqual(list(groups), ["Desktop Entry"])
         entry = groups["Desktop Entry"]
         self.assertEqual(entry.get("Type"), "Application")
@@ -118,12 +142,58 @@ class InstalledTree(unittest.TestCase):
         self.assertIn("Game", categories.split(";"))
         self.assertIn("BlocksGame", categories.split(";"))
 
-    def test_desktop_entry_passes_desktop_file_validate_when_available(self):
-        validator = shutil.which("desktop-file-validate")
-        if validator is None:
-            self.skipTest("desktop-file-validate is not installed")
-        path = self.installed("share/applications/klotix.desktop")
-        result = subprocess.run([validator, str(path)], stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    def test_desktop_entry_and_metainfo_validate(self):
+        checks = (("desktop-file-validate", "share/applications/%s.desktop" % APP_ID),
+                  ("appstreamcli validate --no-net --pedantic", "share/metainfo/%s.metainfo.xml" % APP_ID))
+        for command, relative in checks:
+            with self.subTest(command=command):
+                result = run(command.split() + [str(self.installed(relative))])
+                self.assertEqual(result.returncode, 0, result.stdout)
+                self.assertNotRegex(result.stdout, r"(?m)^\s*[EW]: ", "errors or warnings")
+
+    def test_metainfo_and_changelog_name_this_release_and_the_desktop_entry(self):
+        root = ElementTree.parse(self.installed("share/metainfo/%s.metainfo.xml" % APP_ID)).getroot()
+        self.assertEqual(root.findtext("launchable[@type='desktop-id']"), APP_ID + ".desktop")
+        self.assertEqual(root.find("releases/release").get("version"), ARGS.project_version)
+        changelog = gzip.decompress(self.installed("share/doc/klotix/changelog.gz").read_bytes()).decode()
+        self.assertTrue(changelog.startswith("klotix (%s) " % ARGS.project_version), changelog[:40])
+
+    def test_command_line_answers_without_a_display(self):
+        program = str(self.installed("bin/klotix"))
+        env = {"PATH": os.environ.get("PATH", ""), "LC_ALL": "C.UTF-8"}  # no DISPLAY: no window possible
+        # arguments, exit status, text expected on stdout, text expected on stderr
+        cases = ((["--version"], 0, "Klotix %s\n" % ARGS.project_version, ""),
+                 (["--help"], 0, "Usage: klotix [options]", ""),
+                 (["--bogus"], 2, "", "Unknown option 'bogus'"),
+                 (["extra"], 2, "", "Unexpected argument 'extra'"))
+        for arguments, status, out, err in cases:
+            with self.subTest(arguments=arguments):
+                result = subprocess.run([program] + arguments, env=env, capture_output=True, text=True, timeout=20)
+                self.assertEqual(result.returncode, status, result.stderr)
+                self.assertEqual(result.stdout[:len(out)] if out else result.stdout, out)
+                self.assertIn(err and err + ".\nTry 'klotix --help'", result.stderr)
+
+    def test_moved_prefix_still_skins_the_main_window(self):
+        """The End button of the main window, started from a copy of the
+        prefix at another place, differs from that of the program alone in
+        a folder, which finds no skin and keeps the plain look."""
+        scratch = pathlib.Path(self.scratch.name)
+        moved = scratch / "moved" / "klotix"
+        shutil.copytree(self.prefix, moved)
+        (scratch / "alone").mkdir()
+        alone = shutil.copy2(moved / "bin" / "klotix", scratch / "alone")
+        skinned, plain = end_button_colours([moved / "bin" / "klotix", alone], scratch)
+        self.assertNotEqual(skinned, plain, "the main window shows its plain look from the moved prefix")
+
+    def test_debian_package_holds_the_installed_tree_with_the_game_in_usr_games(self):
+        listing = run(["dpkg-deb", "--contents", str(self.package())]).stdout.splitlines()
+        self.assertEqual({line.split()[-1][2:] for line in listing if line[0] != "d"}, PACKAGE_FILES)
+
+    def test_debian_package_passes_lintian(self):
+        lintian = shutil.which("lintian")
+        if lintian is None:
+            self.skipTest("lintian is not installed; scripts/install-deps installs it")
+        result = run([lintian, "--fail-on", "error,warning", str(self.package())])
         self.assertEqual(result.returncode, 0, result.stdout)
 
     def test_each_png_icon_has_the_size_of_its_theme_folder(self):
@@ -141,12 +211,49 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual(width, height)
 
 
+def run(command):
+    """Runs a command to its end; its output and errors together as text."""
+    return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, timeout=300)
+
+
+def end_button_colours(programs, scratch):
+    """Starts each program in turn on a private X server and returns the
+    colour of one pixel of its main window's End button, left of the
+    caption, once it has stayed the same for half a second."""
+    sys.path.insert(0, str(pathlib.Path(ARGS.source_dir) / "tests" / "e2e"))
+    import e2e_test as x  # the X server and screen helpers of the end-to-end test
+
+    env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "DISPLAY", "WAYLAND", "XDG_"))}
+    env.update(HOME=str(scratch), XDG_RUNTIME_DIR=str(scratch), QT_QPA_PLATFORM="xcb")
+    with open(scratch / "xvfb.log", "wb") as log:
+        xvfb, env["DISPLAY"] = x.start_xvfb(env, lambda message: None, log)
+    session, colours = x.Session(env, lambda message: None), []
+    try:
+        for program in programs:
+            proc = subprocess.Popen([str(program)], env=env, stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL, preexec_fn=x.die_with_parent)
+            try:
+                left, top, _, _ = session.geometry(session.wait_window("main window", x.MAIN_TITLE))
+                seen = []
+                while len(seen) < 5 or len(set(seen[-5:])) > 1:
+                    seen.append(session.capture().rgb(left + 18, top + x.END_BUTTON_CENTRE[1]))
+                    time.sleep(0.1)
+                colours.append(seen[-1])
+            finally:
+                x.stop(proc)
+    finally:
+        x.stop(xvfb)
+    return colours
+
+
 def main():
     global ARGS
     parser = argparse.ArgumentParser()
     parser.add_argument("--cmake", required=True)
+    parser.add_argument("--cpack", required=True)
     parser.add_argument("--build-dir", required=True)
     parser.add_argument("--source-dir", required=True)
+    parser.add_argument("--project-version", required=True)
     ARGS, rest = parser.parse_known_args()
     os.environ.pop("DESTDIR", None)  # would move the tree away from the prefix
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)

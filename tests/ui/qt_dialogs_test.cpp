@@ -73,6 +73,33 @@ class QtDialogsTest : public QObject {
     whenBoxOpens([](QWidget* widget) { qobject_cast<QDialog*>(widget)->reject(); });
     QCOMPARE(dialogs.inputBox("Your name:", "Your name", "Anna"), std::string());
   }
+
+  // Only the main window is skinned: a box over it keeps the platform's
+  // look, and the name box asked again comes back at the same place even
+  // while no window is active yet.
+  void boxesOverASkinnedWindowKeepThePlatformLookAndPlace() {
+    QWidget window;
+    window.setStyleSheet(QStringLiteral("* { background: rgb(255, 0, 0); }"));
+    window.setGeometry(100, 100, 480, 340);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QtDialogs dialogs;
+    QList<QPoint> centres;
+    for (int ask = 0; ask < 2; ++ask) {
+      QColor corner;
+      whenBoxOpens([&](QWidget* box) {
+        corner = box->grab().toImage().pixelColor(3, 3);
+        centres << box->geometry().center();
+        qobject_cast<QDialog*>(box)->reject();
+      });
+      QCOMPARE(dialogs.inputBox("Your name:", "Your name", ""), std::string());
+      QVERIFY(corner != QColor(255, 0, 0));
+      QApplication::setActiveWindow(nullptr);
+    }
+    QCOMPARE(centres[1], centres[0]);
+    QVERIFY((centres[0] - window.geometry().center()).manhattanLength() < 20);
+  }
 };
 
 QTEST_MAIN(QtDialogsTest)
