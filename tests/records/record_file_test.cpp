@@ -211,6 +211,12 @@ struct DamagedCase {
   const char* problem;
 };
 
+// A Windows-1252 name from an earlier version among UTF-8 ones.
+DamagedCase legacyName(const std::string& legacy, const std::string& utf8) {
+  return {"legacy name", " 0 \r\n 0 \r\n 2 \r\nAnna\r\n 1 \r\n" + legacy + "\r\n 5 \r\n",
+          tablesOf({}, {}, {{"Anna", 1}, {utf8, 5}}), "line 6: name read as Windows-1252"};
+}
+
 const std::vector<DamagedCase>& damagedFiles() {
   static const std::vector<DamagedCase> cases = {
       {"count not a number", "two\r\n 1 \r\n 0 \r\nBob\r\n 5 \r\n", tablesOf({}, {{"Bob", 5}}, {}),
@@ -244,63 +250,40 @@ const std::vector<DamagedCase>& damagedFiles() {
       {"one legacy byte leaves the UTF-8 names alone",
        " 2 \r\n 0 \r\n 0 \r\nZo\xC3\xAB\r\n 5 \r\nJ\xF6rg\r\n 6 \r\n",
        tablesOf({{"Zoë", 5}, {"Jörg", 6}}, {}, {}), "line 6: name read as Windows-1252"},
+      legacyName("J\xF6rg", "Jörg"),
+      legacyName("\x80uro \xA3", "€uro £"),
+      legacyName("\x8A\x9A\x9F\xFF", "ŠšŸÿ"),
+      legacyName("\x93" "Ace\x94 \x85", "“Ace” …"),
+      legacyName("x\x81\x9D", "x\xC2\x81\xC2\x9D"),  // undefined bytes keep their Latin-1 value
       {"control characters become blanks", " 1 \r\n 0 \r\n 0 \r\nTab\there\x01\x7F\r\n 5 \r\n",
        tablesOf({{"Tab here  ", 5}}, {}, {}), "control characters"},
   };
   return cases;
 }
 
-// Bytes in a real file; tables, the saved file and its backup out.
+// Bytes in a real file; tables, the saved file and its backup out. Save
+// decides on the backup from what Load found, as at the end of a game, or
+// from the old file itself.
 TEST(RecordFile, DamagedFilesKeepWhatTheirLinesHoldInventNothingAndAreBackedUp) {
   for (const DamagedCase& c : damagedFiles()) {
-    SCOPED_TRACE(c.what);
-    TempFolder folder;
-    const auto file = folder / "Klotix.dat";
-    writeBytes(file, c.bytes);
-    RecordTables loaded = tablesOf({{"Old", 1}}, {{"Old", 2}}, {{"Old", 3}});
-    const LoadResult result = Load(file, loaded);
-    EXPECT_TRUE(result.found);
-    EXPECT_FALSE(result.clean && !result.converted);
-    EXPECT_NE(result.problem.find(c.problem), std::string::npos) << result.problem;
-    EXPECT_EQ(describe(loaded), describe(c.expected));
+    for (const bool knowsTheLoad : {true, false}) {
+      SCOPED_TRACE(std::string(c.what) + (knowsTheLoad ? ", after a load" : ""));
+      TempFolder folder;
+      const auto file = folder / "Klotix.dat";
+      writeBytes(file, c.bytes);
+      RecordTables loaded = tablesOf({{"Old", 1}}, {{"Old", 2}}, {{"Old", 3}});
+      const LoadResult result = Load(file, loaded);
+      EXPECT_TRUE(result.found);
+      EXPECT_FALSE(result.clean && !result.converted);
+      EXPECT_NE(result.problem.find(c.problem), std::string::npos) << result.problem;
+      EXPECT_EQ(describe(loaded), describe(c.expected));
 
-    ::testing::internal::CaptureStderr();
-    ASSERT_TRUE(Save(file, loaded, result).ok);
-    EXPECT_TRUE(::testing::internal::GetCapturedStderr().starts_with("klotix: "));
-    EXPECT_EQ(readBytes(file), formatRecords(c.expected));
-    EXPECT_EQ(readBytes(folder / "Klotix.dat.bak"), c.bytes);
-  }
-}
-
-TEST(RecordFile, LegacyWindows1252NamesAreSavedAsUtf8WithTheOldFileKept) {
-  struct Case {
-    std::string legacy;
-    std::string utf8;
-  };
-  const Case cases[] = {
-      {"J\xF6rg", "Jörg"},
-      {"\x80uro \xA3", "€uro £"},
-      {"\x8A\x9A\x9F\xFF", "ŠšŸÿ"},
-      {"\x93" "Ace\x94 \x85", "“Ace” …"},
-      {"x\x81\x9D", "x\xC2\x81\xC2\x9D"},  // undefined bytes keep their Latin-1 value
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.utf8);
-    TempFolder folder;
-    const auto file = folder / "Klotix.dat";
-    writeBytes(file, " 0 \r\n 0 \r\n 2 \r\nAnna\r\n 1 \r\n" + c.legacy + "\r\n 5 \r\n");
-    RecordTables loaded;
-    const LoadResult result = Load(file, loaded);
-    EXPECT_TRUE(result.clean) << result.problem;
-    EXPECT_TRUE(result.converted);
-    EXPECT_EQ(describe(loaded), describe(tablesOf({}, {}, {{"Anna", 1}, {c.utf8, 5}})));
-
-    ::testing::internal::CaptureStderr();
-    ASSERT_TRUE(Save(file, loaded).ok);
-    ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(readBytes(file), " 0 \r\n 0 \r\n 2 \r\nAnna\r\n 1 \r\n" + c.utf8 + "\r\n 5 \r\n");
-    EXPECT_EQ(readBytes(folder / "Klotix.dat.bak"),
-              " 0 \r\n 0 \r\n 2 \r\nAnna\r\n 1 \r\n" + c.legacy + "\r\n 5 \r\n");
+      ::testing::internal::CaptureStderr();
+      ASSERT_TRUE((knowsTheLoad ? Save(file, loaded, result) : Save(file, loaded)).ok);
+      EXPECT_TRUE(::testing::internal::GetCapturedStderr().starts_with("klotix: "));
+      EXPECT_EQ(readBytes(file), formatRecords(c.expected));
+      EXPECT_EQ(readBytes(folder / "Klotix.dat.bak"), c.bytes);
+    }
   }
 }
 
