@@ -98,9 +98,8 @@ class KlotixMainTest : public QObject {
     QListWidget* points = window->List1(0);
     QListWidget* names = window->List2(0);
     QVERIFY(names->verticalScrollBar()->isVisible());
-    QVERIFY(!points->verticalScrollBar()->isVisible());
-    QVERIFY(!points->horizontalScrollBar()->isVisible());
-    QVERIFY(!names->horizontalScrollBar()->isVisible());
+    for (const QScrollBar* bar : {points->verticalScrollBar(), points->horizontalScrollBar(), names->horizontalScrollBar()})
+      QVERIFY(!bar->isVisible());
     for (int row = 0; row < points->count(); ++row) {
       const QListWidgetItem* item = points->item(row);
       // The style keeps a few pixels of margin on either side of the text.
@@ -114,7 +113,6 @@ class KlotixMainTest : public QObject {
       }
       return points->currentRow() == names->currentRow();
     };
-
     names->verticalScrollBar()->setValue(names->verticalScrollBar()->maximum());
     QVERIFY(names->verticalScrollBar()->value() > 0);
     QVERIFY(inStep());
