@@ -43,11 +43,13 @@ const AtomicWriteSteps& systemWriteSteps() {
   return steps;
 }
 
-std::filesystem::path temporaryPathFor(const std::filesystem::path& file) {
-  std::filesystem::path temporary = file;
-  temporary += ".tmp";
-  return temporary;
+std::filesystem::path withSuffix(const std::filesystem::path& file, std::string_view suffix) {
+  std::filesystem::path named = file;
+  named += suffix;
+  return named;
 }
+
+std::filesystem::path temporaryPathFor(const std::filesystem::path& file) { return withSuffix(file, ".tmp"); }
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                          FileError* error, const AtomicWriteSteps& steps) {

@@ -37,6 +37,10 @@ struct AtomicWriteSteps {
 // The real system calls.
 const AtomicWriteSteps& systemWriteSteps();
 
+// The file beside `file` whose name is `file`'s with `suffix` appended, such
+// as the backup "Klotix.dat.bak" or the lock "Klotix.dat.lock".
+std::filesystem::path withSuffix(const std::filesystem::path& file, std::string_view suffix);
+
 // The temporary file used while `file` is replaced: its name with ".tmp"
 // appended, in the same folder, so that the final rename cannot cross file
 // systems. A leftover from a crash is simply overwritten by the next write.

@@ -153,8 +153,7 @@ bool backUpIfChanged(const std::filesystem::path& file, const LoadResult* loaded
     loaded = &found;
   }
 
-  std::filesystem::path backup = file;
-  backup += ".bak";
+  const std::filesystem::path backup = withSuffix(file, ".bak");
   if (!writeFileAtomically(backup, old, &error)) {
     error.step = "cannot keep a copy of the old record file: " + error.step;
     return false;
@@ -169,8 +168,7 @@ SaveResult replaceRecords(const std::filesystem::path& file, const RecordTables&
                           const LoadResult* loaded) {
   FileError error;
   if (!backUpIfChanged(file, loaded, error) || !writeFileAtomically(file, formatRecords(tables), &error)) {
-    std::cerr << "klotix: records not saved: " << error.text() << '\n';
-    return {false, error.text(), error.reason};
+    return saveFailed(error);
   }
   return {};
 }
@@ -226,6 +224,11 @@ LoadResult Load(const std::filesystem::path& file, RecordTables& tables) {
   std::string bytes;
   if (FileError error; !readFile(file, bytes, error)) return {false, false, false, error.text()};
   return parseRecords(bytes, tables);
+}
+
+SaveResult saveFailed(const FileError& error) {
+  std::cerr << "klotix: records not saved: " << error.text() << '\n';
+  return {false, error.text(), error.reason};
 }
 
 SaveResult Save(const std::filesystem::path& file, const RecordTables& tables) {

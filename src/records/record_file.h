@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "records/atomic_file.h"
 #include "records/record_tables.h"
 
 namespace klotix {
@@ -52,6 +53,10 @@ SaveResult Save(const std::filesystem::path& file, const RecordTables& tables);
 // writer away from it since (see RecordLock): `loaded`, what that Load
 // found, decides on the ".bak" copy, so a clean file is not read again.
 SaveResult Save(const std::filesystem::path& file, const RecordTables& tables, const LoadResult& loaded);
+
+// A save that failed for `error`: prints the one-line warning that Save
+// prints and returns the result Save returns.
+SaveResult saveFailed(const FileError& error);
 
 // The format itself, without files
 

@@ -1,6 +1,5 @@
 #include "records/record_files.h"
 
-#include <iostream>
 #include <system_error>
 
 #include "records/record_lock.h"
@@ -21,10 +20,7 @@ SaveResult enterResult(const RecordFiles& files, RecordTables& tables, int level
   // changes nothing needs none either.
   const LoadResult loaded = loadRecords(files, tables);
   if (!recordResult(tables, level, name, points)) return {};
-  if (!lock.held()) {
-    std::cerr << "klotix: records not saved: " << lock.error().text() << '\n';
-    return {false, lock.error().text(), lock.error().reason};
-  }
+  if (!lock.held()) return saveFailed(lock.error());
   return Save(files.file, tables, loaded);
 }
 

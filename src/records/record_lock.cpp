@@ -16,11 +16,7 @@ constexpr std::chrono::milliseconds kRetryEvery{20};
 
 }  // namespace
 
-std::filesystem::path RecordLock::pathFor(const std::filesystem::path& file) {
-  std::filesystem::path lock = file;
-  lock += ".lock";
-  return lock;
-}
+std::filesystem::path RecordLock::pathFor(const std::filesystem::path& file) { return withSuffix(file, ".lock"); }
 
 RecordLock::RecordLock(const std::filesystem::path& file, std::chrono::milliseconds patience)
     : path_(pathFor(file)) {
