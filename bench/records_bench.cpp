@@ -3,10 +3,10 @@
 // save when changed) against a bare Save of the same tables, the baseline
 // that shows what the lock and the fresh load add.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "records/record_file.h"
@@ -29,7 +29,8 @@ RecordTables fullTables() {
 class ScratchFile {
  public:
   explicit ScratchFile(const RecordTables& tables)
-      : path_(std::filesystem::temp_directory_path() / ("klotix_bench_" + std::to_string(::getpid()) + ".dat")) {
+      : path_(std::filesystem::temp_directory_path() /
+              ("klotix_bench_" + std::to_string(std::random_device{}()) + ".dat")) {
     Save(path_, tables);
   }
   ~ScratchFile() { std::filesystem::remove(path_); }

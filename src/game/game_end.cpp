@@ -2,6 +2,7 @@
 #include <string>
 
 #include "game/game_logic.h"
+#include "records/atomic_file.h"
 #include "records/record_files.h"
 #include "ui/app_identity.h"
 
@@ -29,7 +30,7 @@ void GameLogic::Gameover() {
       enterResult(module.recordFiles, module.tables(), module.level, module.playername, s_.points);
   if (!saved.ok) {
     parts_.dialogs.messageBox(std::string(kNotSavedText) + "\n\nRecord file: " +
-                                  module.recordFiles.file.string() + "\nReason: " + saved.reason,
+                                  pathText(module.recordFiles.file) + "\nReason: " + saved.reason,
                               kAppName, kWarningBoxFlags);
   }
 

@@ -1,51 +1,51 @@
 #include "records/atomic_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
 namespace klotix {
 namespace {
 
-int systemOpen(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
-
-// Records why a step failed; `errno` must still be the step's own.
-void setError(FileError* error, const char* step, const std::filesystem::path& path) {
-  const int code = errno;
-  if (error != nullptr) *error = {std::string(step) + " " + path.string(), std::strerror(code)};
+// Records why a step failed, when the caller wants to know.
+void setError(FileError* error, std::string_view step, const std::filesystem::path& path, std::error_code code) {
+  if (error != nullptr) *error = FileError::of(step, path, code);
 }
 
-// Writes all of `bytes`; write() may take fewer bytes than offered, or be
+// Writes all of `bytes`; a write may take fewer bytes than offered, or be
 // interrupted before it takes any.
-bool writeAll(const AtomicWriteSteps& steps, int fd, std::string_view bytes) {
+std::error_code writeAll(const AtomicWriteSteps& steps, platform::NativeFile file, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t written = steps.write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
+    std::size_t written = 0;
+    if (const std::error_code code = steps.write(file, bytes.data(), bytes.size(), written)) {
+      if (code == std::errc::interrupted) continue;
+      return code;
     }
-    if (written == 0) {
-      errno = EIO;  // no progress and no reason given: treat as an I/O error
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
+    // No progress and no reason given: treat it as an I/O error.
+    if (written == 0) return std::make_error_code(std::errc::io_error);
+    bytes.remove_prefix(written);
   }
-  return true;
+  return {};
 }
 
 }  // namespace
 
+FileError FileError::of(std::string_view what, const std::filesystem::path& path, std::error_code code) {
+  return {std::string(what) + " " + pathText(path), code.message()};
+}
+
 const AtomicWriteSteps& systemWriteSteps() {
-  static const AtomicWriteSteps steps{&systemOpen, &::write, &::fsync, &::close, &std::rename, &::unlink};
+  static const AtomicWriteSteps steps{&platform::createForWriting, &platform::writeSome, &platform::flushToDisk,
+                                      &platform::closeFile,        &platform::replaceFile, &platform::removeFile};
   return steps;
 }
 
+std::string pathText(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return {text.begin(), text.end()};
+}
+
+std::filesystem::path pathFromText(std::string_view text) { return std::u8string(text.begin(), text.end()); }
+
 std::filesystem::path withSuffix(const std::filesystem::path& file, std::string_view suffix) {
   std::filesystem::path named = file;
-  named += suffix;
+  named += pathFromText(suffix);
   return named;
 }
 
@@ -54,33 +54,29 @@ std::filesystem::path temporaryPathFor(const std::filesystem::path& file) { retu
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                          FileError* error, const AtomicWriteSteps& steps) {
   const std::filesystem::path temporary = temporaryPathFor(file);
-  const std::string temporaryName = temporary.string();
-
-  const int fd = steps.open(temporaryName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    setError(error, "cannot create", temporary);
+  platform::NativeFile opened = platform::kNoFile;
+  if (const std::error_code code = steps.create(temporary, opened)) {
+    setError(error, "cannot create", temporary, code);
     return false;
   }
 
-  // Until the rename succeeds the target is untouched; on any failure only
-  // the temporary has to go. The step's errno is reported, not cleanup's.
-  const auto abandon = [&](const char* step, bool closeFirst) {
-    setError(error, step, temporary);
-    if (closeFirst) steps.close(fd);
-    steps.unlink(temporaryName.c_str());
+  // Until the move succeeds the target is untouched; on any failure only
+  // the temporary has to go. The step's error is reported, not cleanup's.
+  const auto abandon = [&](std::string_view step, std::error_code code, bool closeFirst) {
+    setError(error, step, temporary, code);
+    if (closeFirst) steps.close(opened);
+    steps.remove(temporary);
     return false;
   };
 
-  if (!writeAll(steps, fd, bytes)) return abandon("cannot write", true);
-  // Without fsync the rename could reach the disk before the data, and a
+  if (const std::error_code code = writeAll(steps, opened, bytes)) return abandon("cannot write", code, true);
+  // Without the flush the move could reach the disk before the data, and a
   // crash would leave an empty or partial file under the target's name.
-  if (steps.fsync(fd) != 0) return abandon("cannot flush", true);
-  if (steps.close(fd) != 0) return abandon("cannot close", false);
-  if (steps.rename(temporaryName.c_str(), file.string().c_str()) != 0) {
-    const int code = errno;
-    steps.unlink(temporaryName.c_str());
-    errno = code;
-    setError(error, "cannot replace", file);
+  if (const std::error_code code = steps.flush(opened)) return abandon("cannot flush", code, true);
+  if (const std::error_code code = steps.close(opened)) return abandon("cannot close", code, false);
+  if (const std::error_code code = steps.replace(temporary, file)) {
+    steps.remove(temporary);
+    setError(error, "cannot replace", file, code);
     return false;
   }
   return true;

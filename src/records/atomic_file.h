@@ -1,15 +1,16 @@
 // Replacing a whole file so that a reader, or the file after a crash or a
 // full disk, shows either the old content or the new one, never a mix: the
 // bytes go to a temporary file beside the target, are forced to disk, and
-// the temporary is then renamed over the target. POSIX only.
+// the temporary is then moved over the target in one step.
 #pragma once
-
-#include <sys/types.h>
 
 #include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
+
+#include "records/platform/system_files.h"
 
 namespace klotix {
 
@@ -19,23 +20,37 @@ struct FileError {
   std::string step;    // "cannot create /home/anna/Klotix.dat.tmp"
   std::string reason;  // "Permission denied"
 
+  // `what` ("cannot create") and `path` as the step, `code`'s message as
+  // the reason.
+  static FileError of(std::string_view what, const std::filesystem::path& path, std::error_code code);
+
   std::string text() const { return step + ": " + reason; }
 };
 
 // The system calls of one atomic write, gathered so that a test can make
-// any single step fail (return -1 and set errno) without touching a disk.
+// any single step fail (return an error) without touching a disk. Each
+// step does what its namesake in platform/system_files.h does.
 // Intentionally copyable: a test copies the system steps and replaces one.
 struct AtomicWriteSteps {
-  int (*open)(const char* path, int flags, mode_t mode) = nullptr;
-  ssize_t (*write)(int fd, const void* data, std::size_t size) = nullptr;
-  int (*fsync)(int fd) = nullptr;
-  int (*close)(int fd) = nullptr;
-  int (*rename)(const char* from, const char* to) = nullptr;
-  int (*unlink)(const char* path) = nullptr;
+  using NativeFile = platform::NativeFile;
+  using Path = std::filesystem::path;
+  std::error_code (*create)(const Path& file, NativeFile& opened) = nullptr;
+  std::error_code (*write)(NativeFile file, const char* data, std::size_t size, std::size_t& written) = nullptr;
+  std::error_code (*flush)(NativeFile file) = nullptr;
+  std::error_code (*close)(NativeFile file) = nullptr;
+  std::error_code (*replace)(const Path& from, const Path& to) = nullptr;
+  std::error_code (*remove)(const Path& file) = nullptr;
 };
 
 // The real system calls.
 const AtomicWriteSteps& systemWriteSteps();
+
+// A file name as UTF-8 text for a message, never through the system's
+// 8-bit code page, which on Windows cannot hold every name.
+std::string pathText(const std::filesystem::path& path);
+
+// The file named by the UTF-8 text `text`.
+std::filesystem::path pathFromText(std::string_view text);
 
 // The file beside `file` whose name is `file`'s with `suffix` appended, such
 // as the backup "Klotix.dat.bak" or the lock "Klotix.dat.lock".

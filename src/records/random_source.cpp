@@ -4,6 +4,8 @@
 #include <chrono>
 #include <ctime>
 
+#include "records/platform/system_files.h"
+
 namespace klotix {
 
 double TimeSeededRandom::next() {
@@ -22,8 +24,7 @@ void TimeSeededRandom::reseed(float seed) {
 float secondsSinceMidnight() {
   const auto now = std::chrono::system_clock::now();
   const std::time_t t = std::chrono::system_clock::to_time_t(now);
-  std::tm local{};
-  localtime_r(&t, &local);
+  const std::tm local = platform::localTime(t);
   const auto sinceEpoch = now.time_since_epoch();
   const double fraction =
       std::chrono::duration<double>(sinceEpoch - std::chrono::floor<std::chrono::seconds>(sinceEpoch)).count();

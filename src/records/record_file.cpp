@@ -2,17 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cstdint>
-#include <cstring>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <system_error>
 #include <vector>
 
 #include "records/atomic_file.h"
+#include "records/platform/system_files.h"
 #include "records/record_ranking.h"
 #include "records/text_encoding.h"
 
@@ -107,20 +105,11 @@ bool readFile(const std::filesystem::path& file, std::string& bytes, FileError& 
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) {
     if (!ec && std::filesystem::is_directory(file, ec)) ec = std::make_error_code(std::errc::is_a_directory);
-    error = {"cannot read " + file.string(), ec ? ec.message() : "Not a regular file"};
+    error = ec ? FileError::of("cannot read", file, ec) : FileError{"cannot read " + pathText(file), "Not a regular file"};
     return false;
   }
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    error = {"cannot open " + file.string(), std::strerror(errno)};
-    return false;
-  }
-  std::array<char, 4096> buffer{};
-  while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
-    bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
-  }
-  if (in.bad()) {
-    error = {"cannot read " + file.string(), std::strerror(errno)};
+  if (const std::error_code code = platform::readWholeFile(file, bytes)) {
+    error = FileError::of("cannot read", file, code);
     return false;
   }
   return true;
@@ -138,7 +127,7 @@ bool backUpIfChanged(const std::filesystem::path& file, const LoadResult* loaded
   std::error_code ec;
   const bool exists = std::filesystem::exists(file, ec);
   if (ec) {
-    error = {"cannot check " + file.string(), ec.message()};
+    error = FileError::of("cannot check", file, ec);
     return false;
   }
   if (!exists || (loaded != nullptr && loaded->clean && !loaded->converted)) return true;
@@ -158,8 +147,8 @@ bool backUpIfChanged(const std::filesystem::path& file, const LoadResult* loaded
     error.step = "cannot keep a copy of the old record file: " + error.step;
     return false;
   }
-  std::cerr << "klotix: " << file.string() << " was not read as it was written (" << loaded->problem
-            << "); its old content is kept in " << backup.string() << '\n';
+  std::cerr << "klotix: " << pathText(file) << " was not read as it was written (" << loaded->problem
+            << "); its old content is kept in " << pathText(backup) << '\n';
   return true;
 }
 
@@ -218,7 +207,7 @@ LoadResult Load(const std::filesystem::path& file, RecordTables& tables) {
   tables.clear();
   std::error_code ec;
   const bool exists = std::filesystem::exists(file, ec);
-  if (ec) return {false, false, false, "cannot check " + file.string() + ": " + ec.message()};
+  if (ec) return {false, false, false, FileError::of("cannot check", file, ec).text()};
   if (!exists) return {};
 
   std::string bytes;

@@ -1,15 +1,16 @@
 // An exclusive lock on a record file, held between processes: two copies of
 // Klotix that end a game at the same moment take turns, so neither saves
 // over a result the other has just saved. The lock is a file beside the
-// record file, "<file>.lock", locked with flock(): the system releases it
-// when its process ends, however it ends, so a lock left by a crash never
-// blocks anyone. POSIX only.
+// record file, "<file>.lock", locked through the system layer: the system
+// releases it when its process ends, however it ends, so a lock left by a
+// crash never blocks anyone.
 #pragma once
 
 #include <chrono>
 #include <filesystem>
 
 #include "records/atomic_file.h"
+#include "records/platform/system_files.h"
 
 namespace klotix {
 
@@ -23,19 +24,15 @@ class RecordLock {
   RecordLock(const RecordLock&) = delete;
   RecordLock& operator=(const RecordLock&) = delete;
 
-  bool held() const { return fd_ >= 0; }
+  bool held() const { return file_ != platform::kNoFile; }
   const FileError& error() const { return error_; }
 
   // The lock file of `file`: its name with ".lock" appended.
   static std::filesystem::path pathFor(const std::filesystem::path& file);
 
  private:
-  // One attempt: true when the lock is held; false when another process
-  // holds it (error_ empty) or the lock file cannot be used (error_ set).
-  bool tryOnce();
-
   std::filesystem::path path_;
-  int fd_ = -1;
+  platform::NativeFile file_ = platform::kNoFile;
   FileError error_;
 };
 

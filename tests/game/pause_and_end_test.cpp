@@ -2,6 +2,7 @@
 #include "game_fixture.h"
 #include "records/record_file.h"
 #include "records/test_files.h"
+#include "support/stderr_capture.h"
 
 namespace klotix::testing {
 namespace {
@@ -99,16 +100,17 @@ TEST_F(PauseAndEndTest, AResultThatCannotBeSavedIsReportedBeforeGameOver) {
   std::filesystem::create_directory(file);  // a folder where the file should be
   load({6});
   dialogs.answers = {id::kYes};
-  ::testing::internal::CaptureStderr();
-  logic.quit_menu_Click();
-  ::testing::internal::GetCapturedStderr();
+  {
+    StderrCapture quiet;
+    logic.quit_menu_Click();
+  }
   std::filesystem::remove_all(file);
 
   ASSERT_EQ(dialogs.boxes.size(), 3u);
   EXPECT_EQ(dialogs.boxes[1].title, "Klotix");
   EXPECT_EQ(dialogs.boxes[1].flags, 0x30);
-  EXPECT_EQ(dialogs.boxes[1].text, "Your result could not be saved.\n\nRecord file: " + file.string() +
-                                       "\nReason: Is a directory");
+  EXPECT_EQ(dialogs.boxes[1].text, "Your result could not be saved.\n\nRecord file: " + pathText(file) +
+                                       "\nReason: " + std::make_error_code(std::errc::is_a_directory).message());
   EXPECT_EQ(dialogs.boxes[2].title, "Game Over!");
   EXPECT_EQ(host.events.back(), "close game");
 }

@@ -1,13 +1,11 @@
 #include "records/atomic_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "test_files.h"
 
@@ -19,26 +17,37 @@ using testing::readBytes;
 using testing::writeBytes;
 
 TEST(AtomicFile, AFailureAtAnyStepKeepsTheOldFileAndRemovesTheTemporary) {
+  using Path = std::filesystem::path;
+  using platform::NativeFile;
   struct Case {
     const char* step;  // how the error names the failed step
-    int code;
+    std::errc code;
     void (*breakStep)(AtomicWriteSteps&);
   };
   const Case cases[] = {
-      {"cannot create", EACCES,
+      {"cannot create", std::errc::permission_denied,
        [](AtomicWriteSteps& s) {
-         s.open = [](const char*, int, mode_t) { return errno = EACCES, -1; };
+         s.create = [](const Path&, NativeFile&) { return std::make_error_code(std::errc::permission_denied); };
        }},
-      {"cannot write", ENOSPC,
+      {"cannot write", std::errc::no_space_on_device,
        [](AtomicWriteSteps& s) {
-         s.write = [](int, const void*, std::size_t) -> ssize_t { return errno = ENOSPC, -1; };
+         s.write = [](NativeFile, const char*, std::size_t, std::size_t&) {
+           return std::make_error_code(std::errc::no_space_on_device);
+         };
        }},
-      {"cannot flush", EIO,
-       [](AtomicWriteSteps& s) { s.fsync = [](int) { return errno = EIO, -1; }; }},
-      {"cannot close", EDQUOT,
-       [](AtomicWriteSteps& s) { s.close = [](int fd) { ::close(fd); return errno = EDQUOT, -1; }; }},
-      {"cannot replace", EXDEV,
-       [](AtomicWriteSteps& s) { s.rename = [](const char*, const char*) { return errno = EXDEV, -1; }; }},
+      {"cannot flush", std::errc::io_error,
+       [](AtomicWriteSteps& s) { s.flush = [](NativeFile) { return std::make_error_code(std::errc::io_error); }; }},
+      {"cannot close", std::errc::invalid_argument,
+       [](AtomicWriteSteps& s) {
+         s.close = [](NativeFile file) {
+           platform::closeFile(file);
+           return std::make_error_code(std::errc::invalid_argument);
+         };
+       }},
+      {"cannot replace", std::errc::cross_device_link,
+       [](AtomicWriteSteps& s) {
+         s.replace = [](const Path&, const Path&) { return std::make_error_code(std::errc::cross_device_link); };
+       }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.step);
@@ -51,7 +60,7 @@ TEST(AtomicFile, AFailureAtAnyStepKeepsTheOldFileAndRemovesTheTemporary) {
     FileError error;
     EXPECT_FALSE(writeFileAtomically(file, "new content", &error, steps));
     EXPECT_TRUE(error.step.starts_with(c.step)) << error.text();
-    EXPECT_EQ(error.reason, std::strerror(c.code));
+    EXPECT_EQ(error.reason, std::make_error_code(c.code).message());
     EXPECT_EQ(readBytes(file), "old content");
     EXPECT_FALSE(std::filesystem::exists(temporaryPathFor(file)));
     EXPECT_FALSE(writeFileAtomically(file, "new content", nullptr, steps));  // no error wanted
@@ -62,10 +71,10 @@ TEST(AtomicFile, ShortAndInterruptedWritesStillWriteEverything) {
   TempFolder folder;
   const auto file = folder / "Klotix.dat";
   AtomicWriteSteps steps = systemWriteSteps();
-  steps.write = [](int fd, const void* data, std::size_t size) -> ssize_t {
+  steps.write = [](platform::NativeFile opened, const char* data, std::size_t size, std::size_t& written) {
     static int calls = 0;
-    if (++calls % 2 == 0) return errno = EINTR, -1;
-    return ::write(fd, data, std::min<std::size_t>(size, 3));
+    if (++calls % 2 == 0) return std::make_error_code(std::errc::interrupted);
+    return platform::writeSome(opened, data, std::min<std::size_t>(size, 3), written);
   };
   const std::string bytes = " 1 \r\n 0 \r\n 0 \r\nAnna Maria\r\n 900 \r\n";
   FileError error;
@@ -78,7 +87,10 @@ TEST(AtomicFile, AWriteThatMakesNoProgressFailsInsteadOfLooping) {
   TempFolder folder;
   const auto file = folder / "Klotix.dat";
   AtomicWriteSteps steps = systemWriteSteps();
-  steps.write = [](int, const void*, std::size_t) -> ssize_t { return 0; };
+  steps.write = [](platform::NativeFile, const char*, std::size_t, std::size_t& written) {
+    written = 0;
+    return std::error_code{};
+  };
   FileError error;
   EXPECT_FALSE(writeFileAtomically(file, "content", &error, steps));
   EXPECT_FALSE(error.reason.empty());

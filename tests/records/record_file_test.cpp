@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/stderr_capture.h"
 #include "test_files.h"
 
 namespace klotix {
@@ -278,9 +279,9 @@ TEST(RecordFile, DamagedFilesKeepWhatTheirLinesHoldInventNothingAndAreBackedUp) 
       EXPECT_NE(result.problem.find(c.problem), std::string::npos) << result.problem;
       EXPECT_EQ(describe(loaded), describe(c.expected));
 
-      ::testing::internal::CaptureStderr();
+      testing::StderrCapture warning;
       ASSERT_TRUE((knowsTheLoad ? Save(file, loaded, result) : Save(file, loaded)).ok);
-      EXPECT_TRUE(::testing::internal::GetCapturedStderr().starts_with("klotix: "));
+      EXPECT_TRUE(warning.text().starts_with("klotix: "));
       EXPECT_EQ(readBytes(file), formatRecords(c.expected));
       EXPECT_EQ(readBytes(folder / "Klotix.dat.bak"), c.bytes);
     }
@@ -354,9 +355,9 @@ TEST(RecordFile, FailedSaveLeavesTheOldFileWholeAndWarnsOnce) {
     c.setUp(folder);
     const std::vector<std::string> before = snapshot(folder.path());
 
-    ::testing::internal::CaptureStderr();
+    testing::StderrCapture capture;
     const SaveResult result = Save(folder / c.target, tablesOf({{"New", 1}}, {}, {}));
-    const std::string warning = ::testing::internal::GetCapturedStderr();
+    const std::string warning = capture.text();
 
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.empty());

@@ -2,10 +2,12 @@
 #include "records/record_files.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
+
+#include <cstdlib>
 
 #include "records/record_lock.h"
+#include "support/child_process.h"
+#include "support/stderr_capture.h"
 #include "test_files.h"
 
 namespace klotix {
@@ -45,29 +47,53 @@ TEST(RecordFiles, TwoCopiesOnOneFileEachKeepTheOthersResult) {
   EXPECT_FALSE(std::filesystem::exists(RecordLock::pathFor(files.file)));
 }
 
+// In a child process: takes the lock of the record file args[0] and dies
+// holding it, with no destructor run.
+int dieHoldingTheLock(const std::vector<std::string>& args) {
+  const RecordLock lock(pathFromText(args[0]), std::chrono::milliseconds(0));
+  std::_Exit(lock.held() ? 0 : 1);
+}
+const bool kDieHoldingTheLock = testing::registerChildRole("die-holding-the-lock", &dieHoldingTheLock);
+
 TEST(RecordFiles, ALockLeftByADeadProcessIsTakenOverAndALiveOneFailsTheSave) {
   TempFolder folder;
   const RecordFiles files{folder / "Klotix.dat", {}};
-  const pid_t child = ::fork();
-  ASSERT_NE(child, -1);
-  if (child == 0) {
-    const RecordLock lock(files.file, std::chrono::milliseconds(0));
-    ::_exit(lock.held() ? 0 : 1);  // dies holding it: no destructor runs
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  testing::ChildProcess child("die-holding-the-lock", {pathText(files.file)});
+  ASSERT_EQ(child.wait(), 0);
   RecordTables tables;
   ASSERT_TRUE(enterResult(files, tables, 1, "Anna", 5).ok);
   const std::string saved = readBytes(files.file);
   const RecordLock other(files.file, std::chrono::milliseconds(0));  // another copy saving
   ASSERT_TRUE(other.held());
-  ::testing::internal::CaptureStderr();
+  testing::StderrCapture quiet;
   const SaveResult result = enterResult(files, tables, 1, "Bob", 7, std::chrono::milliseconds(50));
-  ::testing::internal::GetCapturedStderr();
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.reason, "Another copy of Klotix is saving its records");
   EXPECT_EQ(readBytes(files.file), saved);
+}
+
+// Saved, backed up, replaced and read back in a folder whose name the
+// system's 8-bit code page may not hold.
+TEST(RecordFiles, AFolderNamedInAnyAlphabetKeepsItsRecordsLikeAnyOther) {
+  TempFolder top;
+  const std::filesystem::path folder = top.path() / u8"Jörg Zoë Игра";
+  ASSERT_TRUE(std::filesystem::create_directory(folder));
+  const RecordFiles files{folder / "Klotix.dat", {}};
+  const std::string damaged = " 0 \r\n 1 \r\n 0 \r\nAnna\r\n";  // Anna's points are missing
+  writeBytes(files.file, damaged);
+
+  RecordTables tables;
+  EXPECT_TRUE(loadRecords(files, tables).found);
+  testing::StderrCapture quiet;
+  ASSERT_TRUE(enterResult(files, tables, 2, "Zoë", 50).ok);
+  ASSERT_TRUE(enterResult(files, tables, 2, "Jörg", 60).ok);
+  EXPECT_EQ(readBytes(files.file), " 0 \r\n 3 \r\n 0 \r\nAnna\r\n 0 \r\nZoë\r\n 50 \r\nJörg\r\n 60 \r\n");
+  EXPECT_EQ(readBytes(withSuffix(files.file, ".bak")), damaged);
+  EXPECT_EQ(loadRecords(files, tables).problem, "");
+  EXPECT_EQ(tables.reccount[2], 3);
+  int filesLeft = 0;  // Klotix.dat and its backup; no temporary, no lock
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++filesLeft;
+  EXPECT_EQ(filesLeft, 2);
 }
 
 }  // namespace

@@ -10,12 +10,11 @@
 //     --pieces N  start no new game once N pieces have come into play
 //     --game G    play only game G of the run, as the whole run would
 // Exit status 0 when every check held, 1 when one did not, 2 on bad usage.
-#include <stdlib.h>
-
 #include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iterator>
 #include <random>
@@ -23,6 +22,7 @@
 #include <string_view>
 
 #include "records/record_file.h"
+#include "records/test_files.h"
 #include "soak/soak_game.h"
 
 namespace klotix::soak {
@@ -144,13 +144,9 @@ bool parse(int argc, char** argv, Options& options) {
 int run(const Options& options) {
   std::printf("klotix_soak: seed %llu\n", static_cast<unsigned long long>(options.seed));
   std::fflush(stdout);
-  std::string folder = (std::filesystem::temp_directory_path() / "klotix_soak_XXXXXX").string();
-  if (::mkdtemp(folder.data()) == nullptr) {
-    std::perror("klotix_soak: cannot make a folder for the record file");
-    return 1;
-  }
+  const testing::TempFolder folder;  // the record file's, removed with it at the end
   Klotix_Module module;
-  module.recordFiles.file = std::filesystem::path(folder) / "Klotix.dat";
+  module.recordFiles.file = folder / "Klotix.dat";
 
   const auto start = std::chrono::steady_clock::now();
   Totals totals;
@@ -184,8 +180,6 @@ int run(const Options& options) {
     }
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::error_code ignored;
-  std::filesystem::remove_all(folder, ignored);
 
   std::printf(
       "klotix_soak: seed %llu: %ld games, %ld pieces, %ld rows removed (locks removing 1/2/3/4 rows: "
