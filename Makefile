@@ -3,11 +3,12 @@
 #   make test   installs what is missing and runs every test headless: the
 #               debug build's tests, then the game and record logic again
 #               under AddressSanitizer and UndefinedBehaviorSanitizer, then
-#               a short run of the record-file fuzzer
+#               a short run of the record-file fuzzer, then the Qt-free
+#               libraries and their tests built for Windows and run under Wine
 # Longer checks, not part of `make test`:
 #   make fuzz   fuzzes the record file for FUZZ_SECONDS (default ten minutes)
 #   make soak   plays games on the game logic until SOAK_PIECES pieces fell
-.PHONY: run test deps release debug asan fuzz-build fuzz soak
+.PHONY: run test deps release debug asan fuzz-build fuzz soak windows
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
@@ -32,6 +33,10 @@ fuzz-build: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
 
+windows: deps
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+
 # Only the program itself, so a player waits for no test or benchmark.
 run: deps
 	cmake --preset release
@@ -45,6 +50,8 @@ test: debug
 	ctest --preset asan -j $(JOBS)
 	@$(MAKE) --no-print-directory fuzz-build
 	ctest --preset fuzz
+	@$(MAKE) --no-print-directory windows
+	ctest --preset windows
 
 # The corpus in build/fuzz/long_run grows from run to run; the seeds in
 # tests/fuzz/corpus are never changed.
