@@ -98,13 +98,12 @@ void KlotixGame::createControls() {
   shape3_ = new CellGridWidget(previewCells(), palette().color(QPalette::WindowText), PREVIEW_COLOR, canvas);
   shape1_ = new CellGridWidget(playfieldCells(), toQColor(PREVIEW_COLOR), EMPTY_COLOR, canvas);
 
-  label3_ = new LabelWidget(QStringLiteral("Points"), canvas);
-  label3_->setGeometry(twipRect(135, 1500, 1305, 585));
-  label3_->setAlignment(Qt::AlignCenter);
   QFont font;
   font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
   font.setPointSizeF(24);
-  label3_->setFont(font);
+  label3_ = new LabelWidget(QStringLiteral("Points"), font, canvas);
+  label3_->setGeometry(twipRect(135, 1500, 1305, 585));
+  label3_->setAlignment(Qt::AlignCenter);
   label3_->setAutoFillBackground(true);
   QPalette pal = label3_->palette();
   pal.setColor(QPalette::Window, QColor(192, 255, 192));

@@ -68,6 +68,29 @@ class KlotixGameTest : public QObject {
     QCOMPARE(game->Timer1().interval(), 125);
   }
 
+  // The points show whole and centred: in the design font while they fit,
+  // else narrower and, at the narrowest, in the largest size that fits.
+  void pointsShowWholeFromTheCaptionToTheHighestScore() {
+    auto game = openGame();
+    LabelWidget& label = game->Label3();
+    const QSize room = label.contentsRect().size();
+    const auto whole = [&](const QFont& font) {
+      const QFontMetrics metrics(font);
+      return metrics.horizontalAdvance(label.QLabel::text()) <= room.width() && metrics.height() <= room.height();
+    };
+    QVERIFY(whole(label.font()));  // "Points", as loaded
+    for (const char* points : {"-10", "17160", "999999", "2147483647"}) {
+      label.setText(points);
+      QVERIFY2(whole(label.font()), points);
+    }
+    QFont larger = label.font();
+    larger.setPixelSize(QFontInfo(larger).pixelSize() + 1);
+    QVERIFY(!whole(larger));
+    label.setText("0");
+    QCOMPARE(label.font(), label.designFont());
+    QCOMPARE(label.alignment(), Qt::AlignCenter);
+  }
+
   void menuHoldsPauseHideQuitWithShortcuts() {
     auto game = openGame();
     const QList<QAction*> menus = game->menuBar()->actions();
