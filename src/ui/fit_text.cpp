@@ -1,7 +1,7 @@
 #include "ui/fit_text.h"
 
 #include <QFontInfo>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 
 namespace klotix {
 
@@ -10,7 +10,9 @@ constexpr int kStretchStep = 5;
 }
 
 bool textFits(const QFont& font, const QString& text, QSize room) {
-  const QFontMetrics metrics(font);
+  // Fractional: item views elide a text that is a fraction of a pixel too
+  // wide, which a rounded width would miss.
+  const QFontMetricsF metrics(font);
   return metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height();
 }
 

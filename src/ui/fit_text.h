@@ -13,8 +13,8 @@ namespace klotix {
 // narrower, digits begin to run together.
 inline constexpr int kNarrowestStretch = 65;
 
-// Whether `text` in `font` fits in `room`: its advance no wider and its
-// line no taller.
+// Whether `text` in `font` fits in `room`: its advance, to the fraction of
+// a pixel, no wider and its line no taller.
 bool textFits(const QFont& font, const QString& text, QSize room);
 
 // The font to show `text` in, in `room`: `font` itself while the text fits;

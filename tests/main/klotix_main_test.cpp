@@ -90,9 +90,11 @@ class KlotixMainTest : public QObject {
   }
 
   void pointsAndNamesScrollAndSelectTogether() {
-    // More rows than fit, the widest numbers, and a name that needs a taller line.
-    std::string bytes = " 15 \r\n 0 \r\n 0 \r\nMax\r\n 2147483647 \r\n日本語\r\n 5 \r\n";
-    for (int n = 3; n <= 14; ++n) bytes += "Player " + std::to_string(n) + "\r\n 0 \r\n";
+    // More rows than fit, the widest numbers, a name too long for its list
+    // (row 4) and a name that needs a taller line.
+    std::string bytes = " 15 \r\n 0 \r\n 0 \r\nMax\r\n 2147483647 \r\n日本語\r\n 5 \r\nPlayer 3\r\n 1234567 \r\n"
+                        "Player 4\r\n 12345678 \r\nAnna Maria Longname\r\n 0 \r\n";
+    for (int n = 6; n <= 14; ++n) bytes += "Player " + std::to_string(n) + "\r\n 0 \r\n";
     std::ofstream(module_.recordFiles.file, std::ios::binary) << bytes << "Min\r\n-2147483648 \r\n";
     auto window = openMain();
     QListWidget* points = window->List1(0);
@@ -102,9 +104,20 @@ class KlotixMainTest : public QObject {
       QVERIFY(!bar->isVisible());
     for (int row = 0; row < points->count(); ++row) {
       const QListWidgetItem* item = points->item(row);
+      // A value that fits, such as "0", keeps the list's font.
+      const bool ownFont = item->data(Qt::FontRole).isValid();
+      QVERIFY(!ownFont || item->text().size() > 1);
       // The style keeps a few pixels of margin on either side of the text.
-      QVERIFY2(QFontMetrics(item->font()).horizontalAdvance(item->text()) <= points->viewport()->width() - 6,
+      QVERIFY2(QFontMetricsF(ownFont ? item->font() : points->font()).horizontalAdvance(item->text()) <=
+                   points->viewport()->width() - 6,
                qPrintable(item->text()));
+    }
+    // The long name's row shows whole as its tooltip; a row that fits has none.
+    const QString wholeRow = QStringLiteral("0  Anna Maria Longname");
+    for (const QListWidget* list : {points, names}) {
+      QCOMPARE(list->item(4)->toolTip(), wholeRow);
+      QCOMPARE(list->item(4)->data(Qt::AccessibleDescriptionRole).toString(), wholeRow);
+      QVERIFY(list->item(13)->toolTip().isEmpty());
     }
     const auto inStep = [&] {
       for (int row = 0; row < points->count(); ++row) {
