@@ -137,6 +137,11 @@ void KlotixMain::addRecordRow(int levelIndex, const std::string& points, const s
   addPairedRow(List1_.at(i), List2_.at(i), QString::fromStdString(points), QString::fromStdString(name));
 }
 
+void KlotixMain::selectRecordRow(int levelIndex, int row) {
+  const auto i = static_cast<std::size_t>(levelIndex);
+  selectPairedRow(List1_.at(i), List2_.at(i), row);
+}
+
 void KlotixMain::selectLevelButton(int index) { Option_Level_.at(static_cast<std::size_t>(index))->setChecked(true); }
 
 void KlotixMain::openGameWindow() {

@@ -54,6 +54,7 @@ class KlotixMain final : public QWidget, private MainView {
   void loadSkin(const std::string& fileName) override;
   void applySkin() override;
   void addRecordRow(int levelIndex, const std::string& points, const std::string& name) override;
+  void selectRecordRow(int levelIndex, int row) override;
   void selectLevelButton(int index) override;
   void openGameWindow() override;
   void closeMainWindow() override;

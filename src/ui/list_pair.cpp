@@ -111,4 +111,9 @@ void addPairedRow(QListWidget* left, QListWidget* right, const QString& leftText
   fitRow(left, right, row);
 }
 
+void selectPairedRow(QListWidget* left, QListWidget* right, int row) {
+  left->setCurrentRow(row);  // the right list follows
+  if (QListWidgetItem* item = right->item(row)) right->scrollToItem(item);
+}
+
 }  // namespace klotix

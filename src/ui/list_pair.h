@@ -27,4 +27,8 @@ void pairLists(QListWidget* left, QListWidget* right);
 // short carries both texts as its tooltip and accessible description.
 void addPairedRow(QListWidget* left, QListWidget* right, const QString& leftText, const QString& rightText);
 
+// Selects row `row` of both lists and scrolls it into view, now or, before
+// the lists are shown, as soon as they are.
+void selectPairedRow(QListWidget* left, QListWidget* right, int row);
+
 }  // namespace klotix
