@@ -41,6 +41,7 @@ class KlotixMain final : public QWidget, private MainView {
   static QSize clientSize();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
