@@ -54,6 +54,10 @@ class KlotixGameTest : public QObject {
     QCOMPARE(game->Shape1().cellRect(0).size(), QSize(17, 17));
     QCOMPARE(game->Shape3().mapTo(canvas, game->Shape3().cellRect(11).topLeft()), QPoint(24 + 48, 32 + 32));
     QCOMPARE(canvas->size(), QSize(280, 413));
+    // The lines around the playfield meet at both bottom corners.
+    const QImage frame = game->centralWidget()->grab().toImage();
+    for (const QPoint pixel : {QPoint(110, 410), QPoint(274, 409), QPoint(274, 410), QPoint(273, 408)})
+      QCOMPARE(frame.pixelColor(pixel), QColor(Qt::black));
     QCOMPARE(game->Shape1().count(), 250);
     QCOMPARE(game->Shape3().count(), 12);
   }
