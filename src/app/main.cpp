@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "app/command_line.h"
+#include "app/display.h"
 #include "ui/app_identity.h"
 
 int main(int argc, char* argv[]) {
@@ -16,7 +17,7 @@ int main(int argc, char* argv[]) {
   // them opens a window.
   if (argc > 1) return klotix::answerCommandLine(argc, argv);
 
-  QApplication application(argc, argv);
+  const auto application = klotix::openDisplay(argc, argv);
   // Every window of the run, main and game, shows the program's icon.
   QIcon icon;
   for (int size : {32, 64, 128}) icon.addFile(QStringLiteral(":/icons/klotix-%1.png").arg(size));
