@@ -13,6 +13,10 @@ int main(int argc, char* argv[]) {
                                               .arg(klotix::kVersionMajor)
                                               .arg(klotix::kVersionMinor)
                                               .arg(klotix::kVersionRevision));
+  // The windows' class on X11 is the application name, and their id on
+  // Wayland the desktop entry's name: the desktop entry names both, so a
+  // dock shows its launcher's icon for the running game.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(klotix::kDesktopFileName));
   // Any argument asks for help or the version, or is a mistake; none of
   // them opens a window.
   if (argc > 1) return klotix::answerCommandLine(argc, argv);

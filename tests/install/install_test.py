@@ -136,6 +136,9 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual(entry.get("Exec"), "klotix")
         self.assertTrue((self.prefix / "bin" / entry["Exec"]).is_file())
         self.assertEqual(entry.get("Icon"), "klotix")
+        # The class of the program's windows on X11: a dock matches them to
+        # this entry and shows its icon.
+        self.assertEqual(entry.get("StartupWMClass"), "Klotix")
         for size in ICON_SIZES:
             self.installed("share/icons/hicolor/%dx%d/apps/%s.png" % (size, size, entry["Icon"]))
         categories = entry.get("Categories", "")
