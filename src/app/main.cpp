@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "app/display.h"
 #include "ui/app_identity.h"
+#include "ui/box_icons.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QString::fromLatin1(klotix::kAppName));
@@ -22,6 +23,8 @@ int main(int argc, char* argv[]) {
   if (argc > 1) return klotix::answerCommandLine(argc, argv);
 
   const auto application = klotix::openDisplay(argc, argv);
+  // The platform's look, with the boxes' icons sharp at any scale.
+  QApplication::setStyle(new klotix::BoxIconStyle);
   // Every window of the run, main and game, shows the program's icon.
   QIcon icon;
   for (int size : {32, 64, 128}) icon.addFile(QStringLiteral(":/icons/klotix-%1.png").arg(size));
