@@ -5,10 +5,12 @@
 #               under AddressSanitizer and UndefinedBehaviorSanitizer, then
 #               a short run of the record-file fuzzer, then the Qt-free
 #               libraries and their tests built for Windows and run under Wine
+#   make package  builds the program alone, optimised, and packs it as a
+#               Debian package: build/package/klotix_<version>_<arch>.deb
 # Longer checks, not part of `make test`:
 #   make fuzz   fuzzes the record file for FUZZ_SECONDS (default ten minutes)
 #   make soak   plays games on the game logic until SOAK_PIECES pieces fell
-.PHONY: run test deps release debug asan fuzz-build fuzz soak windows
+.PHONY: run test package deps release debug asan fuzz-build fuzz soak windows
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
@@ -42,6 +44,12 @@ run: deps
 	cmake --preset release
 	cmake --build --preset release --target klotix -j $(JOBS)
 	./build/release/src/app/klotix
+
+# Without tests or benchmarks: only what the package holds is built.
+package: deps
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	cpack --preset package
 
 # One after the other, so that the first failing stage stops the run.
 test: debug

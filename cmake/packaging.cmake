@@ -4,10 +4,9 @@
 # from the installed tree.
 #
 #   cmake --install build/release --prefix /opt/klotix
-#   cd build/release && cpack            # klotix_<version>_<arch>.deb
+#   make package                         # build/package/klotix_<version>_<arch>.deb
 
-# The desktop entry is named by the metainfo's component id.
-set(KLOTIX_APP_ID org.example.klotix)
+# The desktop entry is named by the metainfo's component id, KLOTIX_APP_ID.
 install(FILES ${PROJECT_SOURCE_DIR}/data/${KLOTIX_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${KLOTIX_APP_ID}.metainfo.xml

@@ -7,20 +7,30 @@
 
 #include "game/klotix_game.h"
 #include "main/klotix_main.h"
+#include "main/main_logic.h"
+#include "ui/skin.h"
 
 namespace klotix {
 
 namespace {
 constexpr const char* kRecordFileName = "Klotix.dat";
+
+std::filesystem::path recordFileIn(const QString& folder) {
+  // From UTF-16, so that a folder named outside the system's code page
+  // stays whole on Windows too.
+  return std::filesystem::path(folder.toStdU16String()) / kRecordFileName;
 }
+}  // namespace
 
 RecordFiles recordFilesFor(const QString& programFolder, const QString& userFolder) {
-  const std::filesystem::path inProgramFolder =
-      std::filesystem::path(programFolder.toStdString()) / kRecordFileName;
+  // An installed program is shared by all its players, and what it leaves
+  // beside itself outlives its removal: even root, who could write there,
+  // keeps their records in their own folder.
+  const bool installed = findSkin(programFolder, QString::fromLatin1(kSkinFile)) == SkinPlace::kInstalled;
   const QFileInfo program(programFolder);
-  if (program.isDir() && program.isWritable()) return {inProgramFolder, {}};
+  if (!installed && program.isDir() && program.isWritable()) return {recordFileIn(programFolder), {}};
   QDir().mkpath(userFolder);
-  return {std::filesystem::path(userFolder.toStdString()) / kRecordFileName, inProgramFolder};
+  return {recordFileIn(userFolder), installed ? std::filesystem::path() : recordFileIn(programFolder)};
 }
 
 RecordFiles recordFilesFor() {

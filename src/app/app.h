@@ -29,12 +29,14 @@ class App {
   QtDialogs dialogs_;
 };
 
-// Where the records of a run are kept: "Klotix.dat" in `programFolder`
-// (the executable's) when that folder can be written. Otherwise the file
-// lives in `userFolder` (the user's application data folder, created when
-// needed), so a read-only installation still keeps its records; until the
-// first save there, the records shown are those of a "Klotix.dat" in the
-// program folder, which is never written.
+// Where the records of a run are kept. An installed program (its skin in
+// ../share/klotix from `programFolder`, the executable's folder) keeps
+// them in "Klotix.dat" in `userFolder` (the user's application data
+// folder, created when needed), whoever runs it. A copy with its skin
+// beside it, or none, keeps them beside itself when `programFolder` can be
+// written; otherwise in `userFolder` too, and until the first save there
+// the records shown are those of a "Klotix.dat" in the program folder,
+// which is never written.
 RecordFiles recordFilesFor(const QString& programFolder, const QString& userFolder);
 
 // The record files of this run.

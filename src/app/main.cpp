@@ -4,7 +4,9 @@
 
 #include "app/app.h"
 #include "app/command_line.h"
+#include "app/display.h"
 #include "ui/app_identity.h"
+#include "ui/box_icons.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QString::fromLatin1(klotix::kAppName));
@@ -12,11 +14,17 @@ int main(int argc, char* argv[]) {
                                               .arg(klotix::kVersionMajor)
                                               .arg(klotix::kVersionMinor)
                                               .arg(klotix::kVersionRevision));
+  // The windows' class on X11 is the application name, and their id on
+  // Wayland the desktop entry's name: the desktop entry names both, so a
+  // dock shows its launcher's icon for the running game.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(klotix::kDesktopFileName));
   // Any argument asks for help or the version, or is a mistake; none of
   // them opens a window.
   if (argc > 1) return klotix::answerCommandLine(argc, argv);
 
-  QApplication application(argc, argv);
+  const auto application = klotix::openDisplay(argc, argv);
+  // The platform's look, with the boxes' icons sharp at any scale.
+  QApplication::setStyle(new klotix::BoxIconStyle);
   // Every window of the run, main and game, shows the program's icon.
   QIcon icon;
   for (int size : {32, 64, 128}) icon.addFile(QStringLiteral(":/icons/klotix-%1.png").arg(size));

@@ -18,6 +18,8 @@ namespace {
 
 QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
+int pixelOf(int twips) { return static_cast<int>(std::lround(twipsToPixels(twips))); }
+
 // The client area behind the grids: the rounded panel around the preview
 // and the three black lines that frame the playfield.
 class GameCanvas final : public QWidget {
@@ -37,15 +39,16 @@ class GameCanvas final : public QWidget {
     p.setPen(QPen(Qt::black, 2));
     p.setBrush(toQColor(PREVIEW_COLOR));
     p.drawRoundedRect(panel, 8, 8);
-    // Line1..Line3: two pixels wide, centred on their twip coordinates.
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    const double top = twipsToPixels(120);
-    const double bottom = twipsToPixels(6140);
-    p.drawRect(QRectF(twipsToPixels(1665) - 1, top, 2, bottom - top));
-    p.drawRect(QRectF(twipsToPixels(4110) - 1, top, 2, bottom - top));
-    p.drawRect(QRectF(twipsToPixels(1665) - 1, twipsToPixels(6150) - 1, twipsToPixels(4105 - 1665) + 1, 2));
+    // Line1..Line3: two pixels wide, centred on their twip coordinates, on
+    // whole pixels. The sides run down to the bottom line, and the bottom
+    // line runs across both sides, so the corners are closed.
+    const int left = pixelOf(1665) - 1;
+    const int right = pixelOf(4110) - 1;
+    const int top = pixelOf(120);
+    const int bottom = pixelOf(6150) - 1;
+    p.fillRect(QRect(left, top, 2, bottom - top), Qt::black);
+    p.fillRect(QRect(right, top, 2, bottom - top), Qt::black);
+    p.fillRect(QRect(left, bottom, right + 2 - left, 2), Qt::black);
   }
 };
 
@@ -98,13 +101,12 @@ void KlotixGame::createControls() {
   shape3_ = new CellGridWidget(previewCells(), palette().color(QPalette::WindowText), PREVIEW_COLOR, canvas);
   shape1_ = new CellGridWidget(playfieldCells(), toQColor(PREVIEW_COLOR), EMPTY_COLOR, canvas);
 
-  label3_ = new LabelWidget(QStringLiteral("Points"), canvas);
-  label3_->setGeometry(twipRect(135, 1500, 1305, 585));
-  label3_->setAlignment(Qt::AlignCenter);
   QFont font;
   font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
   font.setPointSizeF(24);
-  label3_->setFont(font);
+  label3_ = new LabelWidget(QStringLiteral("Points"), font, canvas);
+  label3_->setGeometry(twipRect(135, 1500, 1305, 585));
+  label3_->setAlignment(Qt::AlignCenter);
   label3_->setAutoFillBackground(true);
   QPalette pal = label3_->palette();
   pal.setColor(QPalette::Window, QColor(192, 255, 192));

@@ -7,7 +7,9 @@
 #include <QRadioButton>
 
 #include "ui/fixed_size.h"
+#include "ui/list_box.h"
 #include "ui/list_pair.h"
+#include "ui/option_group.h"
 #include "ui/twips.h"
 
 namespace klotix {
@@ -56,6 +58,8 @@ KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dia
   createRecordFrame();
   setTabOrder();
   setFixedSize(clientSize());
+  // The first list has the focus at opening.
+  List1_[0]->setFocus();
 
   logic_ = std::make_unique<MainLogic>(MainParts{*this, dialogs, module, random, secondsSinceMidnight});
   logic_->Form_Load();
@@ -70,6 +74,8 @@ void KlotixMain::createButtons() {
   Command_Exit_ = new QPushButton(tr("End"), this);
   Command_Exit_->setFont(tahoma(9.75));
   Command_Exit_->setGeometry(twipRect(180, 120, 975, 615));
+  // Return presses a push button that has the focus, as Space does.
+  Command_Exit_->setAutoDefault(true);
   connect(Command_Exit_, &QPushButton::clicked, this, [this] { logic_->Command_Exit_Click(); });
 
   for (int i = 0; i < 3; ++i) {
@@ -80,10 +86,12 @@ void KlotixMain::createButtons() {
   }
   // As designed; the load steps then select the level in force.
   Option_Level_[0]->setChecked(true);
+  groupOptionButtons(Option_Level_);
 
   Command_Start_ = new QPushButton(tr("&Start new game"), this);
   Command_Start_->setFont(tahoma(14.25));
   Command_Start_->setGeometry(twipRect(4380, 120, 2715, 1515));
+  Command_Start_->setAutoDefault(true);
   connect(Command_Start_, &QPushButton::clicked, this, [this] { logic_->Command_Start_Click(); });
 }
 
@@ -100,9 +108,9 @@ void KlotixMain::createRecordFrame() {
     Label2_[i] = heading;
 
     const QString listStyle = QStringLiteral("QListWidget { background: %1; color: black; }").arg(look.listColor);
-    List1_[i] = new QListWidget(Record_);
+    List1_[i] = new ListBox(Record_);
     List1_[i]->setGeometry(twipRect(300 + offset, 540, 735, 2595));
-    List2_[i] = new QListWidget(Record_);
+    List2_[i] = new ListBox(Record_);
     List2_[i]->setGeometry(twipRect(1020 + offset, 540, 1215, 2595));
     for (QListWidget* list : {List1_[i], List2_[i]}) {
       list->setStyleSheet(listStyle);
@@ -113,10 +121,18 @@ void KlotixMain::createRecordFrame() {
 }
 
 void KlotixMain::setTabOrder() {
-  // The lists come first, then Start, End and the level buttons.
+  // By the tab indices: the lists 0..5, Start 10, End 11, the level
+  // buttons 12..14 (of which Tab stops only at the selected one).
   QWidget* order[] = {List1_[0], List2_[0],        List1_[1],        List2_[1],        List1_[2],       List2_[2],
                       Command_Start_, Command_Exit_, Option_Level_[0], Option_Level_[1], Option_Level_[2]};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void KlotixMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The focus is marked from the start, as after a Tab, so the player sees
+  // where keys go. Showing a window clears this, so it is set here.
+  setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void KlotixMain::resizeEvent(QResizeEvent* event) {
@@ -135,6 +151,11 @@ void KlotixMain::applySkin() { Skin1_.ApplySkin(this); }
 void KlotixMain::addRecordRow(int levelIndex, const std::string& points, const std::string& name) {
   const auto i = static_cast<std::size_t>(levelIndex);
   addPairedRow(List1_.at(i), List2_.at(i), QString::fromStdString(points), QString::fromStdString(name));
+}
+
+void KlotixMain::selectRecordRow(int levelIndex, int row) {
+  const auto i = static_cast<std::size_t>(levelIndex);
+  selectPairedRow(List1_.at(i), List2_.at(i), row);
 }
 
 void KlotixMain::selectLevelButton(int index) { Option_Level_.at(static_cast<std::size_t>(index))->setChecked(true); }

@@ -41,6 +41,7 @@ class KlotixMain final : public QWidget, private MainView {
   static QSize clientSize();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -54,6 +55,7 @@ class KlotixMain final : public QWidget, private MainView {
   void loadSkin(const std::string& fileName) override;
   void applySkin() override;
   void addRecordRow(int levelIndex, const std::string& points, const std::string& name) override;
+  void selectRecordRow(int levelIndex, int row) override;
   void selectLevelButton(int index) override;
   void openGameWindow() override;
   void closeMainWindow() override;

@@ -38,10 +38,17 @@ void MainLogic::Form_Load() {
 void MainLogic::fillRecordLists() {
   const Klotix_Module& module = parts_.module;
   for (int level = 1; level <= kLevels; ++level) {
+    int row = 0;
+    int playersRow = -1;
     for (int n : rankedEntries(module.tables(), level)) {
       const Record& entry = module.records[level][n];
       parts_.view.addRecordRow(level - 1, std::to_string(entry.points), entry.name);
+      if (level == module.level && !module.playername.empty() && entry.name == module.playername) playersRow = row;
+      ++row;
     }
+    // After a game the player sees their place in the level just played at
+    // once. Before the first game of a run there is no player name yet.
+    if (playersRow >= 0) parts_.view.selectRecordRow(level - 1, playersRow);
   }
 }
 

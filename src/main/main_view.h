@@ -22,6 +22,10 @@ class MainView {
   // narrow list on the left, the name to the wide list on the right.
   virtual void addRecordRow(int levelIndex, const std::string& points, const std::string& name) = 0;
 
+  // Selects row `row` (from 0) of the record lists of level index 0..2 and
+  // scrolls it into view.
+  virtual void selectRecordRow(int levelIndex, int row) = 0;
+
   // Selects option button 0..2 ("Level 1".."Level 3").
   virtual void selectLevelButton(int index) = 0;
 

@@ -1,34 +1,75 @@
 #include "ui/list_pair.h"
 
-#include <QFontMetrics>
+#include <QEvent>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
 
+#include "ui/fit_text.h"
+
 namespace klotix {
 
 namespace {
 
-// Room for an item's text: the viewport without a scroll bar, less the
-// margin that the style leaves on either side of a view item's text.
-int textWidth(const QListWidget* list) {
+// Room for the text of row `row`: the viewport's width less the margin that
+// the style leaves on either side of a view item's text, and the row's
+// height.
+QSize textRoom(const QListWidget* list, int row) {
   const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-  return list->maximumViewportSize().width() - 2 * margin;
+  return {list->viewport()->width() - 2 * margin, list->item(row)->sizeHint().height()};
 }
 
-// `base` narrowed just enough for `text` to fit in `width` pixels. Narrowing
-// keeps the height, so the row stays level with its partner.
-QFont condensedToFit(const QFont& base, const QString& text, int width) {
-  constexpr int kStep = 5;
-  constexpr int kNarrowest = 25;  // percent of the normal width
-  QFont font = base;
-  for (int stretch = 100 - kStep;
-       stretch >= kNarrowest && QFontMetrics(font).horizontalAdvance(text) > width; stretch -= kStep) {
-    font.setStretch(stretch);
+void fitRow(QListWidget* left, QListWidget* right, int row) {
+  QListWidgetItem* leftItem = left->item(row);
+  QListWidgetItem* rightItem = right->item(row);
+  // Rows that fit keep no font of their own: they use the list's.
+  const QSize leftRoom = textRoom(left, row);
+  const QFont font = fittedFont(left->font(), leftItem->text(), leftRoom);
+  leftItem->setData(Qt::FontRole, font == left->font() ? QVariant() : QVariant(font));
+
+  const bool whole = textFits(font, leftItem->text(), leftRoom) &&
+                     textFits(right->font(), rightItem->text(), textRoom(right, row));
+  const QVariant wholeRow = whole ? QVariant() : QVariant(leftItem->text() + QStringLiteral("  ") + rightItem->text());
+  for (QListWidgetItem* item : {leftItem, rightItem}) {
+    item->setData(Qt::ToolTipRole, wholeRow);
+    item->setData(Qt::AccessibleDescriptionRole, wholeRow);
   }
-  return font;
 }
+
+void fitRows(QListWidget* left, QListWidget* right) {
+  for (int row = 0; row < left->count(); ++row) fitRow(left, right, row);
+}
+
+// Gives `to` the current row of `from`, selected or not as it is there.
+void follow(const QListWidget* from, QListWidget* to) {
+  const int row = from->currentRow();
+  const bool selected = row >= 0 && from->item(row)->isSelected();
+  to->selectionModel()->setCurrentIndex(to->model()->index(row, 0), selected ? QItemSelectionModel::ClearAndSelect
+                                                                             : QItemSelectionModel::Clear);
+}
+
+// Fits the rows again whenever a viewport changes size, and keeps the
+// current row in view.
+class RoomWatcher final : public QObject {
+ public:
+  RoomWatcher(QListWidget* left, QListWidget* right) : QObject(left), left_(left), right_(right) {
+    left->viewport()->installEventFilter(this);
+    right->viewport()->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Resize) {
+      fitRows(left_, right_);
+      if (QListWidgetItem* current = right_->currentItem()) right_->scrollToItem(current);
+    }
+    return false;
+  }
+
+ private:
+  QListWidget* left_;
+  QListWidget* right_;
+};
 
 }  // namespace
 
@@ -42,30 +83,37 @@ void pairLists(QListWidget* left, QListWidget* right) {
   right->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
   // A hidden scroll bar still scrolls its list; each follows the other.
-  // Setting the value a list already has emits nothing, so no loop arises.
+  // Setting the value, current row or selection a list already has emits
+  // nothing, so no loop arises.
   QScrollBar* leftBar = left->verticalScrollBar();
   QScrollBar* rightBar = right->verticalScrollBar();
   QObject::connect(leftBar, &QScrollBar::valueChanged, rightBar, &QScrollBar::setValue);
   QObject::connect(rightBar, &QScrollBar::valueChanged, leftBar, &QScrollBar::setValue);
-  QObject::connect(left, &QListWidget::currentRowChanged, right, [right](int row) { right->setCurrentRow(row); });
-  QObject::connect(right, &QListWidget::currentRowChanged, left, [left](int row) { left->setCurrentRow(row); });
+  for (auto [from, to] : {std::pair{left, right}, std::pair{right, left}}) {
+    QObject::connect(from, &QListWidget::currentRowChanged, to, [from, to] { follow(from, to); });
+    QObject::connect(from, &QListWidget::itemSelectionChanged, to, [from, to] { follow(from, to); });
+  }
+  new RoomWatcher(left, right);
 }
 
 void addPairedRow(QListWidget* left, QListWidget* right, const QString& leftText, const QString& rightText) {
   left->ensurePolished();
+  right->ensurePolished();
   auto* leftItem = new QListWidgetItem(leftText, left);
-  leftItem->setFont(condensedToFit(left->font(), leftText, textWidth(left)));
   auto* rightItem = new QListWidgetItem(rightText, right);
 
-  // A name in another script may need a taller line than its number.
+  // A name in another script may need a taller line than its number. No
+  // width of their own: rows are as wide as their list, so a text too long
+  // for it ends in an ellipsis at its edge instead of running past it.
   const int row = left->count() - 1;
   const int height = std::max(left->sizeHintForRow(row), right->sizeHintForRow(row));
-  for (QListWidgetItem* item : {leftItem, rightItem}) {
-    QListWidget* list = item->listWidget();
-    QSize hint = list->sizeHintForIndex(list->indexFromItem(item));
-    hint.setHeight(height);
-    item->setSizeHint(hint);
-  }
+  for (QListWidgetItem* item : {leftItem, rightItem}) item->setSizeHint(QSize(0, height));
+  fitRow(left, right, row);
+}
+
+void selectPairedRow(QListWidget* left, QListWidget* right, int row) {
+  left->setCurrentRow(row);  // the right list follows
+  if (QListWidgetItem* item = right->item(row)) right->scrollToItem(item);
 }
 
 }  // namespace klotix

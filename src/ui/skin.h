@@ -9,12 +9,22 @@ class QWidget;
 
 namespace klotix {
 
+// Where a skin file lies, seen from the executable's folder.
+enum class SkinPlace {
+  kNone,
+  kBesideProgram,  // the executable's own folder: a build tree, a copy run from a folder of its own
+  kInstalled,      // ../share/klotix from it: an installed tree under any prefix
+};
+
+// Where skin file `fileName`, a bare name, lies for the executable in
+// `programFolder`; beside it counts first.
+SkinPlace findSkin(const QString& programFolder, const QString& fileName);
+
 class Skin {
  public:
   // Reads skin file `fileName`, a bare name, from the executable's folder
-  // (a build tree, a portable copy) or else from ../share/klotix beside
-  // it (an installation under any prefix). Returns whether a skin was
-  // loaded; on failure no skin is held.
+  // or else from ../share/klotix beside it (see SkinPlace). Returns whether
+  // a skin was loaded; on failure no skin is held.
   bool LoadSkin(const QString& fileName);
 
   // Gives `window` the loaded skin. Returns false, changing nothing, when

@@ -114,6 +114,7 @@ END_BUTTON_CENTRE = (12 + 65 // 2, 8 + 41 // 2)
 MEDIUM_POINTS_TOP_ROW = (183, 155, 226, 170)
 MEDIUM_NAMES_TOP_ROW = (231, 155, 306, 170)
 SLOW_NAMES_TOP_ROW = (79, 155, 154, 170)
+MEDIUM_LIST_COLOUR = (192, 192, 255)
 
 WAIT = 15.0  # seconds to wait for anything the program should show
 
@@ -506,11 +507,13 @@ def walk(s, proc, folder, log):
     s.wait_for("game window to close", lambda: not s.titled(GAME_TITLE))
     mx, my, _, _ = s.geometry(main)
 
+    # The player's new record is shown, selected, in both Medium lists.
     def shows_new_record():
         screen = s.capture()
         return all(has_text(screen, (mx, my), area)
+                   and background(screen, (mx, my), area) != MEDIUM_LIST_COLOUR
                    for area in (MEDIUM_POINTS_TOP_ROW, MEDIUM_NAMES_TOP_ROW))
-    s.wait_for("the new Medium record in the main window", shows_new_record)
+    s.wait_for("the new Medium record, selected, in the main window", shows_new_record)
     check_records(folder, points)
     leftovers = sorted(set(os.listdir(folder)) - {"klotix", "winaqua.skn", "Klotix.dat"})
     check(not leftovers, "unexpected files beside the program: %s" % leftovers)
@@ -556,15 +559,23 @@ def move_aside(s, box, game_wid):
     s.log("moved the box off the playfield")
 
 
-def has_text(screen, origin, area):
+def area_pixels(screen, origin, area):
     ox, oy = origin
     x0, y0, x1, y1 = area
-    for y in range(oy + y0, oy + y1):
-        for x in range(ox + x0, ox + x1):
-            r, g, b = screen.rgb(x, y)
-            if r + g + b < 200:
-                return True
-    return False
+    return [screen.rgb(x, y) for y in range(oy + y0, oy + y1) for x in range(ox + x0, ox + x1)]
+
+
+def background(screen, origin, area):
+    """The commonest colour of an area."""
+    pixels = area_pixels(screen, origin, area)
+    return max(set(pixels), key=pixels.count)
+
+
+def has_text(screen, origin, area):
+    """Whether an area holds pixels far from its background: dark text on
+    a list, or light text on a selected row."""
+    back = background(screen, origin, area)
+    return any(sum(abs(a - b) for a, b in zip(rgb, back)) > 250 for rgb in area_pixels(screen, origin, area))
 
 
 def check_records(folder, points):

@@ -54,6 +54,10 @@ class KlotixGameTest : public QObject {
     QCOMPARE(game->Shape1().cellRect(0).size(), QSize(17, 17));
     QCOMPARE(game->Shape3().mapTo(canvas, game->Shape3().cellRect(11).topLeft()), QPoint(24 + 48, 32 + 32));
     QCOMPARE(canvas->size(), QSize(280, 413));
+    // The lines around the playfield meet at both bottom corners.
+    const QImage frame = game->centralWidget()->grab().toImage();
+    for (const QPoint pixel : {QPoint(110, 410), QPoint(274, 409), QPoint(274, 410), QPoint(273, 408)})
+      QCOMPARE(frame.pixelColor(pixel), QColor(Qt::black));
     QCOMPARE(game->Shape1().count(), 250);
     QCOMPARE(game->Shape3().count(), 12);
   }
@@ -66,6 +70,29 @@ class KlotixGameTest : public QObject {
     for (int i : {4, 5, 6, 7}) QCOMPARE(game->Shape3().fillColor(i), rgb(0, 180, 0));
     QVERIFY(game->Timer1().enabled());
     QCOMPARE(game->Timer1().interval(), 125);
+  }
+
+  // The points show whole and centred: in the design font while they fit,
+  // else narrower and, at the narrowest, in the largest size that fits.
+  void pointsShowWholeFromTheCaptionToTheHighestScore() {
+    auto game = openGame();
+    LabelWidget& label = game->Label3();
+    const QSize room = label.contentsRect().size();
+    const auto whole = [&](const QFont& font) {
+      const QFontMetrics metrics(font);
+      return metrics.horizontalAdvance(label.QLabel::text()) <= room.width() && metrics.height() <= room.height();
+    };
+    QVERIFY(whole(label.font()));  // "Points", as loaded
+    for (const char* points : {"-10", "17160", "999999", "2147483647"}) {
+      label.setText(points);
+      QVERIFY2(whole(label.font()), points);
+    }
+    QFont larger = label.font();
+    larger.setPixelSize(QFontInfo(larger).pixelSize() + 1);
+    QVERIFY(!whole(larger));
+    label.setText("0");
+    QCOMPARE(label.font(), label.designFont());
+    QCOMPARE(label.alignment(), Qt::AlignCenter);
   }
 
   void menuHoldsPauseHideQuitWithShortcuts() {

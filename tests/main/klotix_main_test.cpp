@@ -66,7 +66,7 @@ class KlotixMainTest : public QObject {
     QCOMPARE(window->List2(2)->geometry(), QRect(372, 36, 81, 173));
     QCOMPARE(window->size(), QSize(483, 337));
     QCOMPARE(window->minimumSize(), window->maximumSize());
-    // Tab order: the six lists, then Start, End and the level buttons.
+    // Focus order: the six lists, then Start, End and the level buttons.
     QWidget* expected[] = {window->List2(0),        window->List1(1),        window->List2(1),
                            window->List1(2),        window->List2(2),        window->Command_Start(),
                            window->Command_Exit(),  window->Option_Level(0), window->Option_Level(1),
@@ -74,9 +74,52 @@ class KlotixMainTest : public QObject {
     QWidget* at = window->List1(0);
     for (QWidget* next : expected) {
       do at = at->nextInFocusChain();
-      while (!(at->focusPolicy() & Qt::TabFocus));
+      while (at->focusPolicy() == Qt::NoFocus);
       QCOMPARE(at, next);
     }
+  }
+
+  // At opening the first list has the focus, marked though it is empty;
+  // Tab follows the tab indices and stops at the selected level only; every
+  // arrow key moves the level round its buttons; Return presses a focused
+  // push button, and Alt+S starts a game from anywhere.
+  void keyboardAtOpeningFollowsTheTabIndices() {
+    auto window = openMain();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(QApplication::focusWidget(), window->List1(0));
+    const auto marked = [](QListWidget* list) {
+      const QImage image = list->viewport()->grab().toImage();
+      const QColor base = image.pixelColor(image.width() / 2, image.height() - 2);
+      for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < 20; ++y)
+          if (image.pixelColor(x, y) != base) return true;
+      return false;
+    };
+    QVERIFY(marked(window->List1(0)));
+    QVERIFY(!marked(window->List1(1)));
+
+    QWidget* tabs[] = {window->List2(0), window->List1(1), window->List2(1), window->List1(2),
+                       window->List2(2), window->Command_Start(), window->Command_Exit(),
+                       window->Option_Level(1), window->List1(0)};
+    for (QWidget* next : tabs) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), next);
+    }
+    window->Option_Level(1)->setFocus();
+    const std::pair<Qt::Key, int> arrows[] = {
+        {Qt::Key_Down, 2}, {Qt::Key_Right, 0}, {Qt::Key_Up, 2}, {Qt::Key_Left, 1}, {Qt::Key_Left, 0}};
+    for (const auto& [key, index] : arrows) {
+      QTest::keyClick(QApplication::focusWidget(), key);
+      QVERIFY(window->Option_Level(index)->hasFocus() && window->Option_Level(index)->isChecked());
+      QCOMPARE(module_.level, index + 1);
+    }
+
+    QTest::keyClick(window->Command_Exit(), Qt::Key_Return);
+    QCOMPARE(ends_, 1);
+    window->List1(0)->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(gamesOpened_, 1);
   }
 
   void listsShowTheFileRankedByPoints() {
@@ -90,9 +133,11 @@ class KlotixMainTest : public QObject {
   }
 
   void pointsAndNamesScrollAndSelectTogether() {
-    // More rows than fit, the widest numbers, and a name that needs a taller line.
-    std::string bytes = " 15 \r\n 0 \r\n 0 \r\nMax\r\n 2147483647 \r\n日本語\r\n 5 \r\n";
-    for (int n = 3; n <= 14; ++n) bytes += "Player " + std::to_string(n) + "\r\n 0 \r\n";
+    // More rows than fit, the widest numbers, a name too long for its list
+    // (row 4) and a name that needs a taller line.
+    std::string bytes = " 15 \r\n 0 \r\n 0 \r\nMax\r\n 2147483647 \r\n日本語\r\n 5 \r\nPlayer 3\r\n 1234567 \r\n"
+                        "Player 4\r\n 12345678 \r\nAnna Maria Longname\r\n 0 \r\n";
+    for (int n = 6; n <= 14; ++n) bytes += "Player " + std::to_string(n) + "\r\n 0 \r\n";
     std::ofstream(module_.recordFiles.file, std::ios::binary) << bytes << "Min\r\n-2147483648 \r\n";
     auto window = openMain();
     QListWidget* points = window->List1(0);
@@ -102,9 +147,20 @@ class KlotixMainTest : public QObject {
       QVERIFY(!bar->isVisible());
     for (int row = 0; row < points->count(); ++row) {
       const QListWidgetItem* item = points->item(row);
+      // A value that fits, such as "0", keeps the list's font.
+      const bool ownFont = item->data(Qt::FontRole).isValid();
+      QVERIFY(!ownFont || item->text().size() > 1);
       // The style keeps a few pixels of margin on either side of the text.
-      QVERIFY2(QFontMetrics(item->font()).horizontalAdvance(item->text()) <= points->viewport()->width() - 6,
+      QVERIFY2(QFontMetricsF(ownFont ? item->font() : points->font()).horizontalAdvance(item->text()) <=
+                   points->viewport()->width() - 6,
                qPrintable(item->text()));
+    }
+    // The long name's row shows whole as its tooltip; a row that fits has none.
+    const QString wholeRow = QStringLiteral("0  Anna Maria Longname");
+    for (const QListWidget* list : {points, names}) {
+      QCOMPARE(list->item(4)->toolTip(), wholeRow);
+      QCOMPARE(list->item(4)->data(Qt::AccessibleDescriptionRole).toString(), wholeRow);
+      QVERIFY(list->item(13)->toolTip().isEmpty());
     }
     const auto inStep = [&] {
       for (int row = 0; row < points->count(); ++row) {

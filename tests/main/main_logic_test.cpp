@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "fakes/fakes.h"
 #include "records/test_files.h"
@@ -26,6 +27,7 @@ class FakeMainView : public MainView {
   void addRecordRow(int levelIndex, const std::string& points, const std::string& name) override {
     rows[levelIndex].push_back(points + " " + name);
   }
+  void selectRecordRow(int levelIndex, int row) override { selectedRows.emplace_back(levelIndex, row); }
   void selectLevelButton(int index) override { selected = index; }
   void openGameWindow() override { events.push_back("open game"); }
   void closeMainWindow() override { events.push_back("close main"); }
@@ -33,6 +35,7 @@ class FakeMainView : public MainView {
 
   std::vector<std::string> events;
   std::vector<std::string> rows[3];
+  std::vector<std::pair<int, int>> selectedRows;  // level index, row
   int selected = -1;
 };
 
@@ -112,8 +115,12 @@ TEST_F(MainLogicTest, BlankAndCancelledNamesAreAskedAgainAndTheNameIsTrimmed) {
 }
 
 TEST_F(MainLogicTest, SpeedFollowsTheLevelAndTheLevelSurvivesTheNextOpening) {
-  const std::pair<int, int> levels[] = {{0, 275}, {1, 125}, {2, 40}};
-  for (const auto& [index, speed] : levels) {
+  // Anna ranks second on Slow, first on Medium and third on Quick.
+  writeFile(" 2 \r\n 1 \r\n 3 \r\nBob\r\n 900 \r\nAnna\r\n 5 \r\nAnna\r\n 10 \r\n"
+            "Cid\r\n 1 \r\nDee\r\n 2 \r\nAnna\r\n 0 \r\n");
+  // level index, speed, Anna's row
+  const std::tuple<int, int, int> levels[] = {{0, 275, 1}, {1, 125, 0}, {2, 40, 2}};
+  for (const auto& [index, speed, row] : levels) {
     load();
     logic_->Option_Level_Click(index);
     dialogs_.replies = {"Anna"};
@@ -122,6 +129,8 @@ TEST_F(MainLogicTest, SpeedFollowsTheLevelAndTheLevelSurvivesTheNextOpening) {
     load();  // the game is over and the main window opens again
     EXPECT_EQ(view_.selected, index);
     EXPECT_EQ(module_.level, index + 1);
+    // The player's row in the level just played, and no other.
+    EXPECT_EQ(view_.selectedRows, (std::vector<std::pair<int, int>>{{index, row}}));
   }
 }
 
