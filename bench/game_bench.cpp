@@ -55,7 +55,7 @@ class LeanTimer final : public Timer {
 class NoDialogs final : public Dialogs {
  public:
   int messageBox(const std::string&, const std::string&, int) override { return id::kOk; }
-  std::string inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
+  std::string inputBox(const std::string&, const std::string&, const std::string&, int) override { return {}; }
 };
 
 class NoHost final : public GameHost {

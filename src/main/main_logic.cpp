@@ -59,7 +59,8 @@ void MainLogic::Command_Start_Click() {
   // Blank names and Cancel are not accepted; the box comes back.
   std::string answer;
   while (answer.empty()) {
-    answer = std::string(trimBlanks(parts_.dialogs.inputBox(kNamePrompt, kNameTitle, module.playername)));
+    const std::string reply = parts_.dialogs.inputBox(kNamePrompt, kNameTitle, module.playername, kMaxNameLength);
+    answer = std::string(trimBlanks(reply));
   }
   module.playername = answer;
   module.speed = speedOfLevel(module.level);

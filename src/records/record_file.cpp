@@ -9,21 +9,27 @@
 namespace klotix {
 namespace {
 
-// Reads the whole of `file` into `bytes`; false with the reason in `error`
-// when it is not a regular file or cannot be read.
-bool readFile(const std::filesystem::path& file, std::string& bytes, FileError& error) {
+// Links in a chain end after a few hops; a loop is cut off here.
+constexpr int kMaxLinkHops = 40;
+
+// Reads `file`, up to `limit` bytes of it, into `bytes`; false with the
+// reason in `error` when it is not a regular file or cannot be read.
+bool readFile(const std::filesystem::path& file, std::string& bytes, std::size_t limit, FileError& error) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) {
     if (!ec && std::filesystem::is_directory(file, ec)) ec = std::make_error_code(std::errc::is_a_directory);
-    error = ec ? FileError::of("cannot read", file, ec) : FileError{"cannot read " + pathText(file), "Not a regular file"};
+    error = ec ? FileError::of("cannot read", file, ec)
+               : FileError{"cannot read " + pathText(file), "Not a regular file"};
     return false;
   }
-  if (const std::error_code code = platform::readWholeFile(file, bytes)) {
+  if (const std::error_code code = platform::readFile(file, bytes, limit)) {
     error = FileError::of("cannot read", file, code);
     return false;
   }
   return true;
 }
+
+LoadResult parseWithinLimit(std::string_view bytes, RecordTables& tables);
 
 // Before an existing record file is replaced whose bytes the tables do not
 // reproduce (it could not be read cleanly, or a name was converted), its
@@ -42,12 +48,13 @@ bool backUpIfChanged(const std::filesystem::path& file, const LoadResult* loaded
   }
   if (!exists || (loaded != nullptr && loaded->clean && !loaded->converted)) return true;
 
+  // The backup keeps every byte, however large the damaged file is.
   std::string old;
-  if (!readFile(file, old, error)) return false;
+  if (!readFile(file, old, std::string::npos, error)) return false;
   LoadResult found;
   if (loaded == nullptr) {
     RecordTables scratch;
-    found = parseRecords(old, scratch);
+    found = parseWithinLimit(old, scratch);
     if (found.clean && !found.converted) return true;
     loaded = &found;
   }
@@ -62,9 +69,23 @@ bool backUpIfChanged(const std::filesystem::path& file, const LoadResult* loaded
   return true;
 }
 
+// Parses the bytes of a record file as Load does: what lies beyond
+// kMaxRecordFileBytes is damage, not read, and makes the file not clean.
+LoadResult parseWithinLimit(std::string_view bytes, RecordTables& tables) {
+  if (bytes.size() <= kMaxRecordFileBytes) return parseRecords(bytes, tables);
+  LoadResult result = parseRecords(bytes.substr(0, kMaxRecordFileBytes), tables);
+  result.clean = false;
+  const std::string tooLong = "only the first " + std::to_string(kMaxRecordFileBytes) + " bytes read";
+  result.problem = result.problem.empty() ? tooLong : tooLong + "; " + result.problem;
+  return result;
+}
+
 // Save, with or without what loading the file found.
-SaveResult replaceRecords(const std::filesystem::path& file, const RecordTables& tables,
+SaveResult replaceRecords(const std::filesystem::path& named, const RecordTables& tables,
                           const LoadResult* loaded) {
+  // A record file kept elsewhere through a link stays linked: its target
+  // is replaced, in the target's folder, and the backup lies beside it.
+  const std::filesystem::path file = followLinks(named);
   FileError error;
   if (!backUpIfChanged(file, loaded, error) || !writeFileAtomically(file, formatRecords(tables), &error)) {
     return saveFailed(error);
@@ -81,9 +102,23 @@ LoadResult Load(const std::filesystem::path& file, RecordTables& tables) {
   if (ec) return {false, false, false, FileError::of("cannot check", file, ec).text()};
   if (!exists) return {};
 
+  // One byte beyond the limit tells a file that is too long.
   std::string bytes;
-  if (FileError error; !readFile(file, bytes, error)) return {false, false, false, error.text()};
-  return parseRecords(bytes, tables);
+  if (FileError error; !readFile(file, bytes, kMaxRecordFileBytes + 1, error)) {
+    return {false, false, false, error.text()};
+  }
+  return parseWithinLimit(bytes, tables);
+}
+
+std::filesystem::path followLinks(const std::filesystem::path& file) {
+  std::filesystem::path target = file;
+  std::error_code ec;
+  for (int hop = 0; hop < kMaxLinkHops && std::filesystem::is_symlink(target, ec); ++hop) {
+    const std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+    if (ec) break;
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return target;
 }
 
 SaveResult saveFailed(const FileError& error) {

@@ -6,6 +6,7 @@
 // Both report what went wrong as a value; neither throws.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -24,14 +25,21 @@ struct SaveResult {
 
 // Reading and writing files
 
+// A record file of three full levels of the longest names is about 10 KB.
+// Reading stops here, so that a damaged file of any size is read at once
+// and with little memory; what lies beyond counts as damage.
+inline constexpr std::size_t kMaxRecordFileBytes = 64 * 1024;
+
 // Clears `tables` and fills them from `file`. A missing file leaves all
 // three levels empty (found = false, clean = true). Whatever cannot be read
 // keeps its cleared value and reading goes on; at most kMaxRecords entries
-// are taken per level. See parseRecords for the details.
+// are taken per level, and the first kMaxRecordFileBytes of the file are
+// read: a longer file is not clean. See parseRecords for the details.
 LoadResult Load(const std::filesystem::path& file, RecordTables& tables);
 
 // Replaces the whole content of `file` with `tables`, atomically: a reader
-// sees either the old content or the new one, never a mix. When the file
+// sees either the old content or the new one, never a mix. A `file` that
+// is a symbolic link stays one: the file it leads to is replaced. When the file
 // it replaces could not be read cleanly or was converted on reading, it is
 // first copied to the same name with ".bak" appended; when that copy, or
 // reading the old file, fails, the old file is left as it is. A failure
@@ -43,6 +51,10 @@ SaveResult Save(const std::filesystem::path& file, const RecordTables& tables);
 // writer away from it since (see RecordLock): `loaded`, what that Load
 // found, decides on the ".bak" copy, so a clean file is not read again.
 SaveResult Save(const std::filesystem::path& file, const RecordTables& tables, const LoadResult& loaded);
+
+// The file that `file` leads to through symbolic links; `file` itself
+// when it is no link. A link to a missing file leads to that name.
+std::filesystem::path followLinks(const std::filesystem::path& file);
 
 // A save that failed for `error`: prints the one-line warning that Save
 // prints and returns the result Save returns.

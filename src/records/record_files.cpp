@@ -15,7 +15,8 @@ LoadResult loadRecords(const RecordFiles& files, RecordTables& tables) {
 
 SaveResult enterResult(const RecordFiles& files, RecordTables& tables, int level, const std::string& name,
                        std::int32_t points, std::chrono::milliseconds patience) {
-  const RecordLock lock(files.file, patience);
+  // The lock lies beside the file that is replaced, also behind a link.
+  const RecordLock lock(followLinks(files.file), patience);
   // Reading needs no lock (saves replace the file whole), so a result that
   // changes nothing needs none either.
   const LoadResult loaded = loadRecords(files, tables);

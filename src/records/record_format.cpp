@@ -98,8 +98,9 @@ class Problems {
 
 // A name line as the tables keep it: valid UTF-8 stays as it is, any other
 // line is Windows-1252 from an earlier version; control characters become
-// blanks, as they do when names are written. Notes what it had to change.
-std::string nameFromLine(std::string_view line, int lineNumber, Problems& conversions) {
+// blanks, as they do when names are written. Notes what it had to change,
+// and cuts a name longer than any player can type as damage.
+std::string nameFromLine(std::string_view line, int lineNumber, Problems& conversions, Problems& problems) {
   const std::string where = "line " + std::to_string(lineNumber) + ": ";
   std::string name;
   if (isValidUtf8(line)) {
@@ -110,6 +111,10 @@ std::string nameFromLine(std::string_view line, int lineNumber, Problems& conver
   }
   std::string safe = sanitizeLine(name);
   if (safe != name) conversions.add(where + "control characters in the name made blanks");
+  if (const std::string_view allowed = firstCharacters(safe, kMaxNameLength); allowed.size() < safe.size()) {
+    problems.add(where + "name longer than " + std::to_string(kMaxNameLength) + " characters, cut");
+    safe.resize(allowed.size());
+  }
   return safe;
 }
 
@@ -201,7 +206,7 @@ LoadResult parseRecords(std::string_view bytes, RecordTables& tables) {
         break;
       }
       const int nameLineNumber = reader.lineNumber();
-      Record entry{nameFromLine(*nameLine, nameLineNumber, conversions), readNumber().value_or(0)};
+      Record entry{nameFromLine(*nameLine, nameLineNumber, conversions, problems), readNumber().value_or(0)};
       if (trimBlanks(entry.name).empty()) {
         problems.add("line " + std::to_string(nameLineNumber) + ": blank name, entry left out");
       } else if (!entries.add(std::move(entry))) {

@@ -46,6 +46,7 @@ std::string formatRecords(const RecordTables& tables);
 //    ends early ends the level, and an entry whose points line is missing
 //    keeps 0 points;
 //  - an entry with a blank name is left out, as no player can have one;
+//  - a name longer than kMaxNameLength characters keeps its first ones;
 //  - of a level with more than kMaxRecords entries, the kMaxRecords that
 //    rank highest are kept (most points, equal points in entry order), in
 //    their order in the file;

@@ -11,6 +11,9 @@ namespace klotix {
 
 inline constexpr int kLevels = 3;       // 1 Slow, 2 Medium, 3 Quick
 inline constexpr int kMaxRecords = 15;  // entries per level
+// A player's name holds at most this many characters: the name box takes
+// no more, and a longer name in a record file is cut when it is read.
+inline constexpr int kMaxNameLength = 50;
 
 struct Record {
   std::string name;

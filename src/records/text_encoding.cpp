@@ -1,5 +1,7 @@
 #include "records/text_encoding.h"
 
+#include <algorithm>
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -116,6 +118,14 @@ std::string sanitizeLine(std::string_view text) {
     pos += length;
   }
   return out;
+}
+
+std::string_view firstCharacters(std::string_view text, int count) {
+  std::size_t pos = 0;
+  for (int taken = 0; taken < count && pos < text.size(); ++taken) {
+    pos += std::max<std::size_t>(sequenceLength(text, pos), 1);
+  }
+  return text.substr(0, pos);
 }
 
 std::string_view trimBlanks(std::string_view text) {

@@ -21,6 +21,10 @@ bool isValidUtf8(std::string_view bytes);
 // byte of an old file is lost.
 std::string cp1252ToUtf8(std::string_view bytes);
 
+// The first `count` characters (code points) of the valid UTF-8 `text`;
+// all of it when it has no more.
+std::string_view firstCharacters(std::string_view text, int count);
+
 // `text` without the blanks (spaces and tabs) before and after it.
 std::string_view trimBlanks(std::string_view text);
 

@@ -38,9 +38,10 @@ class Dialogs {
   virtual int messageBox(const std::string& text, const std::string& title, int flags) = 0;
 
   // Shows a modal input box with a prompt, a title and a default answer, and
-  // returns the text entered. Cancel returns an empty text.
+  // returns the text entered, which the box keeps to at most `maxLength`
+  // characters. Cancel returns an empty text.
   virtual std::string inputBox(const std::string& prompt, const std::string& title,
-                               const std::string& defaultText) = 0;
+                               const std::string& defaultText, int maxLength) = 0;
 };
 
 }  // namespace klotix

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QWindow>
 
@@ -70,11 +71,12 @@ int QtDialogs::messageBox(const std::string& text, const std::string& title, int
 }
 
 std::string QtDialogs::inputBox(const std::string& prompt, const std::string& title,
-                                const std::string& defaultText) {
+                                const std::string& defaultText, int maxLength) {
   QInputDialog box;
   box.setWindowTitle(titleOf(title));
   box.setLabelText(fromUtf8(prompt));
   box.setInputMode(QInputDialog::TextInput);
+  if (auto* line = box.findChild<QLineEdit*>()) line->setMaxLength(maxLength);
   box.setTextValue(fromUtf8(defaultText));
   belongToOwner(box);
   return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();

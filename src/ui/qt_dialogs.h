@@ -10,8 +10,8 @@ class QtDialogs final : public Dialogs {
   // Maps the button and icon flags to QMessageBox; the right-to-left
   // reading request lays the box out right to left.
   int messageBox(const std::string& text, const std::string& title, int flags) override;
-  std::string inputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override;
+  std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                       int maxLength) override;
 };
 
 }  // namespace klotix

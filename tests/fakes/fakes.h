@@ -87,8 +87,8 @@ class FakeDialogs : public Dialogs {
     answers.pop_front();
     return answer;
   }
-  std::string inputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override {
+  std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                       int /*maxLength*/) override {
     inputs.push_back({prompt, title, defaultText});
     if (replies.empty()) return "Player";
     std::string reply = replies.front();

@@ -19,6 +19,7 @@
 namespace {
 
 using klotix::kLevels;
+using klotix::kMaxNameLength;
 using klotix::kMaxRecords;
 using klotix::LoadResult;
 using klotix::RecordTables;
@@ -90,6 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       require(klotix::isValidUtf8(name), "names are read as UTF-8");
       require(klotix::sanitizeLine(name) == name, "names hold no control characters");
       require(!klotix::trimBlanks(name).empty(), "no blank name enters a table");
+      require(klotix::firstCharacters(name, kMaxNameLength).size() == name.size(),
+              "no name is longer than a player can type");
     }
 
   // Load reads the same bytes from a file into tables that held something.
@@ -98,10 +101,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   loaded.reccount = {0, kMaxRecords, kMaxRecords, kMaxRecords};
   loaded.records[1][1] = {"stale", 99};
   const LoadResult loadResult = klotix::Load(gRecordFile, loaded);
-  require(loadResult.clean == result.clean && loadResult.converted == result.converted &&
-              loadResult.problem == result.problem,
-          "Load reports what parseRecords reports");
-  require(loaded.sameEntries(parsed), "Load reads what parseRecords reads");
+  if (bytes.size() <= klotix::kMaxRecordFileBytes) {
+    require(loadResult.clean == result.clean && loadResult.converted == result.converted &&
+                loadResult.problem == result.problem,
+            "Load reports what parseRecords reports");
+    require(loaded.sameEntries(parsed), "Load reads what parseRecords reads");
+  } else {
+    require(!loadResult.clean, "a file longer than a record file can be is not clean");
+  }
 
   // Writing what was read gives a file that reads back cleanly as the same
   // tables, and writing those again gives the same bytes.

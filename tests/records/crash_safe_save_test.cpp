@@ -331,9 +331,10 @@ int saveOverAndOver(const std::vector<std::string>& args) {
 const bool kSaveOverAndOver = testing::registerChildRole("save-over-and-over", &saveOverAndOver);
 
 TEST(CrashSafeSave, KillingAProcessThatSavesOverAndOverNeverLeavesAPartialFile) {
-  // Names of 4 KB make a file of 180 KB, so a kill often lands while bytes
-  // are still being written or flushed.
-  constexpr std::size_t kNameLength = 4 * 1024;
+  // The longest names a player can give (with room for " <version>") make
+  // the largest file a game saves, so a kill lands as often as it can while
+  // bytes are still being written or flushed.
+  constexpr std::size_t kNameLength = kMaxNameLength - 6;
   constexpr int kKills = 30;
   TempFolder folder;
   const auto file = folder / "Klotix.dat";

@@ -203,6 +203,13 @@ Level bestOfFallingThenBest() {
   return level;
 }
 
+// `text` `times` times over.
+std::string repeat(const std::string& text, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += text;
+  return out;
+}
+
 // Files whose bytes the tables do not reproduce: damaged, or with names that
 // change on reading. `problem` is a part of the reported problem.
 struct DamagedCase {
@@ -248,6 +255,12 @@ const std::vector<DamagedCase>& damagedFiles() {
        tablesOf({{"Bob", 7}}, {}, {}), "line 4: blank name"},
       {"text after the last entry", std::string(kExample) + "Extra\r\n",
        tablesOf({{"Anna", 900}, {"Bob", 0}}, {}, {{"Carl", -10}}), "1 lines after the last entry"},
+      {"a name longer than any player can type is cut after 50 characters",
+       " 1 \r\n 0 \r\n 0 \r\n" + repeat("é", 30) + repeat("x", 30) + "\r\n 5 \r\n",
+       tablesOf({{repeat("é", 30) + repeat("x", 20), 5}}, {}, {}), "line 4: name longer than 50"},
+      {"a file of any size is read only as far as a whole one can reach",
+       " 1 \r\n 0 \r\n 0 \r\n" + repeat("a", 100000) + "\r\n 5 \r\n", tablesOf({{repeat("a", 50), 0}}, {}, {}),
+       "only the first 65536 bytes read"},
       {"one legacy byte leaves the UTF-8 names alone",
        " 2 \r\n 0 \r\n 0 \r\nZo\xC3\xAB\r\n 5 \r\nJ\xF6rg\r\n 6 \r\n",
        tablesOf({{"Zoë", 5}, {"Jörg", 6}}, {}, {}), "line 6: name read as Windows-1252"},

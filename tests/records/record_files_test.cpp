@@ -96,5 +96,29 @@ TEST(RecordFiles, AFolderNamedInAnyAlphabetKeepsItsRecordsLikeAnyOther) {
   EXPECT_EQ(filesLeft, 2);
 }
 
+// A record file kept elsewhere (a synced folder, say) through a link. Not
+// on Windows, where links are for administrators and MinGW's C++ library
+// can neither make nor follow them.
+#ifndef _WIN32
+TEST(RecordFiles, ALinkedRecordFileStaysALinkAndItsTargetIsReplacedInItsOwnFolder) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder / "synced");
+  const std::string damaged = " 0 \r\n 1 \r\n 0 \r\nAnna\r\n";  // Anna's points are missing
+  writeBytes(folder / "synced" / "Klotix.dat", damaged);
+  std::filesystem::create_symlink(std::filesystem::path("synced") / "Klotix.dat", folder / "Klotix.dat");
+  const RecordFiles files{folder / "Klotix.dat", {}};
+
+  RecordTables tables;
+  testing::StderrCapture quiet;
+  ASSERT_TRUE(enterResult(files, tables, 2, "Bob", 50).ok);
+  EXPECT_TRUE(std::filesystem::is_symlink(files.file));
+  EXPECT_EQ(readBytes(folder / "synced" / "Klotix.dat"), " 0 \r\n 2 \r\n 0 \r\nAnna\r\n 0 \r\nBob\r\n 50 \r\n");
+  EXPECT_EQ(readBytes(folder / "synced" / "Klotix.dat.bak"), damaged);
+  int besideTheLink = 0;  // the link and the synced folder, nothing else
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++besideTheLink;
+  EXPECT_EQ(besideTheLink, 2);
+}
+#endif
+
 }  // namespace
 }  // namespace klotix

@@ -68,10 +68,16 @@ class QtDialogsTest : public QObject {
       box->setTextValue(QStringLiteral("Jörg"));
       box->accept();
     });
-    QCOMPARE(dialogs.inputBox("Your name:", "Your name", "Anna"), std::string("Jörg"));
+    QCOMPARE(dialogs.inputBox("Your name:", "Your name", "Anna", 50), std::string("Jörg"));
+
+    whenBoxOpens([](QWidget* widget) {
+      QTest::keyClicks(widget->findChild<QLineEdit*>(), QString(8, QLatin1Char('x')));
+      qobject_cast<QDialog*>(widget)->accept();
+    });
+    QCOMPARE(dialogs.inputBox("Your name:", "Your name", "", 5), std::string("xxxxx"));
 
     whenBoxOpens([](QWidget* widget) { qobject_cast<QDialog*>(widget)->reject(); });
-    QCOMPARE(dialogs.inputBox("Your name:", "Your name", "Anna"), std::string());
+    QCOMPARE(dialogs.inputBox("Your name:", "Your name", "Anna", 50), std::string());
   }
 
   // Only the main window is skinned: a box over it keeps the platform's
@@ -93,7 +99,7 @@ class QtDialogsTest : public QObject {
         centres << box->geometry().center();
         qobject_cast<QDialog*>(box)->reject();
       });
-      QCOMPARE(dialogs.inputBox("Your name:", "Your name", ""), std::string());
+      QCOMPARE(dialogs.inputBox("Your name:", "Your name", "", 50), std::string());
       QVERIFY(corner != QColor(255, 0, 0));
       QApplication::setActiveWindow(nullptr);
     }

@@ -50,9 +50,10 @@ std::error_code removeFile(const std::filesystem::path& file);
 
 // Reading
 
-// Reads the whole of `file` into `bytes`, sharing it with writers, so that
-// another process may replace it meanwhile. Fails on a folder.
-std::error_code readWholeFile(const std::filesystem::path& file, std::string& bytes);
+// Appends the bytes of `file` to `bytes`, but no more than `limit` of them,
+// sharing the file with writers, so that another process may replace it
+// meanwhile. Fails on a folder.
+std::error_code readFile(const std::filesystem::path& file, std::string& bytes, std::size_t limit);
 
 // A lock between processes
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "records/platform/system_files.h"
@@ -54,13 +55,13 @@ std::error_code removeFile(const std::filesystem::path& file) {
   return ::unlink(file.c_str()) == 0 ? std::error_code{} : lastError();
 }
 
-std::error_code readWholeFile(const std::filesystem::path& file, std::string& bytes) {
+std::error_code readFile(const std::filesystem::path& file, std::string& bytes, std::size_t limit) {
   const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return lastError();
   std::error_code error;
   char buffer[4096];
-  for (;;) {
-    const ssize_t taken = ::read(fd, buffer, sizeof buffer);
+  for (std::size_t left = limit; left > 0;) {
+    const ssize_t taken = ::read(fd, buffer, std::min(sizeof buffer, left));
     if (taken == 0) break;
     if (taken < 0) {
       if (errno == EINTR) continue;
@@ -68,6 +69,7 @@ std::error_code readWholeFile(const std::filesystem::path& file, std::string& by
       break;
     }
     bytes.append(buffer, static_cast<std::size_t>(taken));
+    left -= static_cast<std::size_t>(taken);
   }
   ::close(fd);
   return error;

@@ -80,7 +80,7 @@ std::error_code removeFile(const std::filesystem::path& file) {
   return ::DeleteFileW(file.c_str()) ? std::error_code{} : lastError();
 }
 
-std::error_code readWholeFile(const std::filesystem::path& file, std::string& bytes) {
+std::error_code readFile(const std::filesystem::path& file, std::string& bytes, std::size_t limit) {
   // Shared for deleting too, so that another copy of the program can move
   // its new file over this one while it is being read.
   const HANDLE handle =
@@ -88,14 +88,15 @@ std::error_code readWholeFile(const std::filesystem::path& file, std::string& by
   if (handle == INVALID_HANDLE_VALUE) return lastError();
   std::error_code error;
   char buffer[4096];
-  for (;;) {
+  for (std::size_t left = limit; left > 0;) {
     DWORD taken = 0;
-    if (!::ReadFile(handle, buffer, sizeof buffer, &taken, nullptr)) {
+    if (!::ReadFile(handle, buffer, static_cast<DWORD>(std::min(sizeof buffer, left)), &taken, nullptr)) {
       error = lastError();
       break;
     }
     if (taken == 0) break;
     bytes.append(buffer, taken);
+    left -= taken;
   }
   ::CloseHandle(handle);
   return error;
