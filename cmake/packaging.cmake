@@ -5,6 +5,24 @@
 #
 #   cmake --install build/release --prefix /opt/klotix
 #   make package                         # build/package/klotix_<version>_<arch>.deb
+#
+# On Windows and macOS the package is a ZIP archive or a disk image of the
+# installed tree, with Qt deployed into it (see src/app).
+
+set(CPACK_PACKAGE_NAME klotix)
+set(CPACK_PACKAGE_VENDOR "Klotix developers")
+set(CPACK_PACKAGE_CONTACT "Klotix developers <klotix@klotix.example.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://klotix.example.org")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Falling-blocks game for the desktop")
+if(WIN32 OR APPLE)
+  if(WIN32)
+    set(CPACK_GENERATOR ZIP)
+  else()
+    set(CPACK_GENERATOR DragNDrop)
+  endif()
+  include(CPack)
+  return()
+endif()
 
 # The desktop entry is named by the metainfo's component id, KLOTIX_APP_ID.
 install(FILES ${PROJECT_SOURCE_DIR}/data/${KLOTIX_APP_ID}.desktop
@@ -37,11 +55,6 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${docs}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/klotix)
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME klotix)
-set(CPACK_PACKAGE_VENDOR "Klotix developers")
-set(CPACK_PACKAGE_CONTACT "Klotix developers <klotix@klotix.example.org>")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://klotix.example.org")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Falling-blocks game for the desktop")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Pieces of four blocks fall into a playfield ten cells wide; steer and\n"
   "turn them so they fill whole rows, which then vanish. Three levels set\n"
