@@ -2,19 +2,23 @@
 # Start-up time, memory and CPU use of the real program on a private Xvfb
 # display. Each run copies the program into a fresh folder and measures:
 #   start-up   from exec until the main window is mapped
-#   memory     resident set size 2 s after start
+#   memory     resident set size 2 s after start, and its peak over the
+#              whole run (the end of a game included, if the game ends)
 #   idle CPU   over 10 s with the main window open and nothing happening
 #   play CPU   over 10 s of a game on Level 3 (40 ms per tick)
 # Five runs by default; prints every run and the medians. As a baseline
 # from the same machine and moment, it also times a minimal X client
 # (xdpyinfo: start, connect to the display, exit) and gives the ratio.
+# With a record file, every run finds it beside the program: a damaged file
+# of 200 MB, say, to see that it opens as fast as none.
 #
-#   bench/startup.sh [path/to/klotix] [runs]
+#   bench/startup.sh [path/to/klotix] [runs] [record file]
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 binary=${1:-$root/build/release/src/app/klotix}
 runs=${2:-5}
+record_file=${3:-}
 skin=$root/data/winaqua.skn
 ticks_per_second=$(getconf CLK_TCK)
 
@@ -61,7 +65,7 @@ cpu_percent_over() {  # pid seconds
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-declare -a starts memories idles plays baselines
+declare -a starts memories peaks idles plays baselines
 for ((run = 1; run <= runs; ++run)); do
   b0=$(now_ns)
   xdpyinfo >/dev/null
@@ -71,6 +75,9 @@ for ((run = 1; run <= runs; ++run)); do
   folder=$work/run$run
   mkdir -p "$folder"
   cp "$binary" "$skin" "$folder/"
+  if [[ -n "$record_file" ]]; then
+    ln "$record_file" "$folder/Klotix.dat" 2>/dev/null || cp "$record_file" "$folder/Klotix.dat"
+  fi
 
   t0=$(now_ns)
   (cd "$folder" && exec ./klotix) 2>"$folder/stderr" &
@@ -94,20 +101,21 @@ for ((run = 1; run <= runs; ++run)); do
   game_window=$(wait_window '^Klotix \([^)]*\)$')
   xdotool windowfocus --sync "$game_window"
   play=$(cpu_percent_over "$game_pid" 10)
+  peak_mb=$(awk '/VmHWM/ { printf "%.1f", $2 / 1024 }' "/proc/$game_pid/status")
 
   kill "$game_pid"
   wait "$game_pid" 2>/dev/null || true
   game_pid=""
 
-  printf 'run %d: start-up %s ms, memory %s MiB, idle CPU %s%%, play CPU %s%%\n' \
-    "$run" "$start_ms" "$memory_mb" "$idle" "$play"
-  starts+=("$start_ms"); memories+=("$memory_mb"); idles+=("$idle"); plays+=("$play")
+  printf 'run %d: start-up %s ms, memory %s MiB (peak %s MiB), idle CPU %s%%, play CPU %s%%\n' \
+    "$run" "$start_ms" "$memory_mb" "$peak_mb" "$idle" "$play"
+  starts+=("$start_ms"); memories+=("$memory_mb"); peaks+=("$peak_mb"); idles+=("$idle"); plays+=("$play")
 done
 
 start_median=$(printf '%s\n' "${starts[@]}" | median)
 baseline_median=$(printf '%s\n' "${baselines[@]}" | median)
-printf 'median of %d runs: start-up %s ms, memory %s MiB, idle CPU %s%%, play CPU %s%%\n' "$runs" \
-  "$start_median" "$(printf '%s\n' "${memories[@]}" | median)" \
+printf 'median of %d runs: start-up %s ms, memory %s MiB (peak %s MiB), idle CPU %s%%, play CPU %s%%\n' "$runs" \
+  "$start_median" "$(printf '%s\n' "${memories[@]}" | median)" "$(printf '%s\n' "${peaks[@]}" | median)" \
   "$(printf '%s\n' "${idles[@]}" | median)" "$(printf '%s\n' "${plays[@]}" | median)"
 printf 'baseline: a minimal X client takes %s ms; start-up is %s times that\n' "$baseline_median" \
   "$(awk -v a="$start_median" -v b="$baseline_median" 'BEGIN { printf "%.1f", a / b }')"

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -68,5 +69,17 @@ std::filesystem::path temporaryPathFor(const std::filesystem::path& file);
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                          FileError* error,
                          const AtomicWriteSteps& steps = systemWriteSteps());
+
+// Copies the file `from` to `to` as writeFileAtomically writes, a chunk at a
+// time, so that a file of any size needs little memory. A failure to read
+// `from` is reported like a failed step, naming `from`.
+bool copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to, FileError* error,
+                        const AtomicWriteSteps& steps = systemWriteSteps());
+
+// Reads `file` from its start a chunk at a time, handing each to `take`,
+// until its end or until `limit` bytes have been handed over; stops at the
+// first error of the system or of `take` and returns it.
+std::error_code readChunks(const std::filesystem::path& file, std::size_t limit,
+                           const std::function<std::error_code(std::string_view)>& take);
 
 }  // namespace klotix

@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "records/atomic_file.h"
-#include "records/platform/system_files.h"
 
 namespace klotix {
 namespace {
@@ -12,17 +11,25 @@ namespace {
 // Links in a chain end after a few hops; a loop is cut off here.
 constexpr int kMaxLinkHops = 40;
 
+// False, with the reason in `error`, when `file` is no regular file that a
+// record file could be read from: a folder, say.
+bool isRegularFile(const std::filesystem::path& file, FileError& error) {
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(file, ec)) return true;
+  if (!ec && std::filesystem::is_directory(file, ec)) ec = std::make_error_code(std::errc::is_a_directory);
+  error = ec ? FileError::of("cannot read", file, ec) : FileError{"cannot read " + pathText(file), "Not a regular file"};
+  return false;
+}
+
 // Reads `file`, up to `limit` bytes of it, into `bytes`; false with the
 // reason in `error` when it is not a regular file or cannot be read.
 bool readFile(const std::filesystem::path& file, std::string& bytes, std::size_t limit, FileError& error) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) {
-    if (!ec && std::filesystem::is_directory(file, ec)) ec = std::make_error_code(std::errc::is_a_directory);
-    error = ec ? FileError::of("cannot read", file, ec)
-               : FileError{"cannot read " + pathText(file), "Not a regular file"};
-    return false;
-  }
-  if (const std::error_code code = platform::readFile(file, bytes, limit)) {
+  if (!isRegularFile(file, error)) return false;
+  const auto append = [&bytes](std::string_view chunk) {
+    bytes.append(chunk);
+    return std::error_code{};
+  };
+  if (const std::error_code code = readChunks(file, limit, append)) {
     error = FileError::of("cannot read", file, code);
     return false;
   }
@@ -48,19 +55,20 @@ bool backUpIfChanged(const std::filesystem::path& file, const LoadResult* loaded
   }
   if (!exists || (loaded != nullptr && loaded->clean && !loaded->converted)) return true;
 
-  // The backup keeps every byte, however large the damaged file is.
-  std::string old;
-  if (!readFile(file, old, std::string::npos, error)) return false;
   LoadResult found;
   if (loaded == nullptr) {
+    std::string old;
+    if (!readFile(file, old, kMaxRecordFileBytes + 1, error)) return false;
     RecordTables scratch;
     found = parseWithinLimit(old, scratch);
     if (found.clean && !found.converted) return true;
     loaded = &found;
   }
 
+  // Copied a chunk at a time: the backup keeps every byte, however large
+  // the damaged file is, without holding it in memory.
   const std::filesystem::path backup = withSuffix(file, ".bak");
-  if (!writeFileAtomically(backup, old, &error)) {
+  if (!isRegularFile(file, error) || !copyFileAtomically(file, backup, &error)) {
     error.step = "cannot keep a copy of the old record file: " + error.step;
     return false;
   }

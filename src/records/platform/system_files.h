@@ -1,6 +1,6 @@
 // What the record code asks of the operating system: writing a new file and
-// moving it over an old one, reading a file whole, a lock between processes
-// and the local time of day. Declared once here and implemented once per
+// moving it over an old one, reading a file, a lock between processes and
+// the local time of day. Declared once here and implemented once per
 // system (system_files_posix.cpp, system_files_windows.cpp); the build picks
 // the one for its target, and nothing above this layer knows which it got.
 //
@@ -50,10 +50,13 @@ std::error_code removeFile(const std::filesystem::path& file);
 
 // Reading
 
-// Appends the bytes of `file` to `bytes`, but no more than `limit` of them,
-// sharing the file with writers, so that another process may replace it
-// meanwhile. Fails on a folder.
-std::error_code readFile(const std::filesystem::path& file, std::string& bytes, std::size_t limit);
+// Opens `file` for reading, sharing it with writers, so that another
+// process may replace it meanwhile. Close it with closeFile.
+std::error_code openForReading(const std::filesystem::path& file, NativeFile& opened);
+
+// Reads some of the next `size` bytes into `data` and tells how many in
+// `taken`; 0 at the end of the file.
+std::error_code readSome(NativeFile file, char* data, std::size_t size, std::size_t& taken);
 
 // A lock between processes
 

@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
 #include "records/platform/system_files.h"
 
@@ -55,24 +55,21 @@ std::error_code removeFile(const std::filesystem::path& file) {
   return ::unlink(file.c_str()) == 0 ? std::error_code{} : lastError();
 }
 
-std::error_code readFile(const std::filesystem::path& file, std::string& bytes, std::size_t limit) {
+std::error_code openForReading(const std::filesystem::path& file, NativeFile& opened) {
   const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return lastError();
-  std::error_code error;
-  char buffer[4096];
-  for (std::size_t left = limit; left > 0;) {
-    const ssize_t taken = ::read(fd, buffer, std::min(sizeof buffer, left));
-    if (taken == 0) break;
-    if (taken < 0) {
-      if (errno == EINTR) continue;
-      error = lastError();
-      break;
-    }
-    bytes.append(buffer, static_cast<std::size_t>(taken));
-    left -= static_cast<std::size_t>(taken);
-  }
-  ::close(fd);
-  return error;
+  opened = fd;
+  return {};
+}
+
+std::error_code readSome(NativeFile file, char* data, std::size_t size, std::size_t& taken) {
+  ssize_t read = 0;
+  do {
+    read = ::read(descriptor(file), data, size);
+  } while (read < 0 && errno == EINTR);
+  if (read < 0) return lastError();
+  taken = static_cast<std::size_t>(read);
+  return {};
 }
 
 LockAttempt tryLockFile(const std::filesystem::path& lockFile, NativeFile& held, std::error_code& error) {

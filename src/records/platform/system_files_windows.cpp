@@ -80,26 +80,23 @@ std::error_code removeFile(const std::filesystem::path& file) {
   return ::DeleteFileW(file.c_str()) ? std::error_code{} : lastError();
 }
 
-std::error_code readFile(const std::filesystem::path& file, std::string& bytes, std::size_t limit) {
+std::error_code openForReading(const std::filesystem::path& file, NativeFile& opened) {
   // Shared for deleting too, so that another copy of the program can move
   // its new file over this one while it is being read.
   const HANDLE handle =
       ::CreateFileW(file.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return lastError();
-  std::error_code error;
-  char buffer[4096];
-  for (std::size_t left = limit; left > 0;) {
-    DWORD taken = 0;
-    if (!::ReadFile(handle, buffer, static_cast<DWORD>(std::min(sizeof buffer, left)), &taken, nullptr)) {
-      error = lastError();
-      break;
-    }
-    if (taken == 0) break;
-    bytes.append(buffer, taken);
-    left -= taken;
+  opened = fileOf(handle);
+  return {};
+}
+
+std::error_code readSome(NativeFile file, char* data, std::size_t size, std::size_t& taken) {
+  DWORD read = 0;
+  if (!::ReadFile(handleOf(file), data, static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30)), &read, nullptr)) {
+    return lastError();
   }
-  ::CloseHandle(handle);
-  return error;
+  taken = read;
+  return {};
 }
 
 LockAttempt tryLockFile(const std::filesystem::path& lockFile, NativeFile& held, std::error_code& error) {
