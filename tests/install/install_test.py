@@ -248,8 +248,10 @@ def private_display(home):
     """An X server of its own and a session on it, for programs run with
     `home` as their home folder; yields the session, whose env runs them."""
     x = e2e_helpers()
-    env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "DISPLAY", "WAYLAND", "XDG_"))}
-    env.update(HOME=str(home), XDG_RUNTIME_DIR=str(home), QT_QPA_PLATFORM="xcb")
+    # In English, the language of the titles the helpers look for.
+    env = {k: v for k, v in os.environ.items()
+           if not k.startswith(("QT_", "DISPLAY", "WAYLAND", "XDG_", "LANG", "LC_"))}
+    env.update(HOME=str(home), XDG_RUNTIME_DIR=str(home), QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
     with open(home / "xvfb.log", "wb") as log:
         xvfb, env["DISPLAY"] = x.start_xvfb(env, lambda message: None, log)
     try:
