@@ -31,10 +31,14 @@ struct LevelLook {
   int headingWidth;
   const char* listColor;
 };
+// The texts are shown through tr().
 constexpr std::array<LevelLook, 3> kLevelLooks = {{
-    {"Level 1", "Slow", 300, 330, "rgb(192, 255, 255)"},
-    {"Level 2", "Medium", 2580, 540, "rgb(192, 192, 255)"},
-    {"Level 3", "Quick", 4860, 390, "rgb(128, 128, 255)"},
+    {QT_TRANSLATE_NOOP("klotix::KlotixMain", "Level 1"), QT_TRANSLATE_NOOP("klotix::KlotixMain", "Slow"), 300, 330,
+     "rgb(192, 255, 255)"},
+    {QT_TRANSLATE_NOOP("klotix::KlotixMain", "Level 2"), QT_TRANSLATE_NOOP("klotix::KlotixMain", "Medium"), 2580, 540,
+     "rgb(192, 192, 255)"},
+    {QT_TRANSLATE_NOOP("klotix::KlotixMain", "Level 3"), QT_TRANSLATE_NOOP("klotix::KlotixMain", "Quick"), 4860, 390,
+     "rgb(128, 128, 255)"},
 }};
 
 // Widens `widget` to what its text needs, keeping its place: the design

@@ -5,6 +5,7 @@
 
 #include "records/atomic_file.h"
 #include "records/platform/system_files.h"
+#include "records/shown_text.h"
 
 namespace klotix {
 namespace {
@@ -19,7 +20,8 @@ bool readFile(const std::filesystem::path& file, std::string& bytes, std::size_t
   if (!std::filesystem::is_regular_file(file, ec)) {
     if (!ec && std::filesystem::is_directory(file, ec)) ec = std::make_error_code(std::errc::is_a_directory);
     error = ec ? FileError::of("cannot read", file, ec)
-               : FileError{"cannot read " + pathText(file), "Not a regular file"};
+               : FileError{"cannot read " + pathText(file),
+                           KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Not a regular file")};
     return false;
   }
   if (const std::error_code code = platform::readFile(file, bytes, limit)) {
