@@ -3,7 +3,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <cstdio>
+
+#include "app/translations.h"
 
 namespace klotix {
 
@@ -19,6 +22,9 @@ void print(std::FILE* stream, const QString& text) {
 int answerCommandLine(int argc, char* argv[]) {
   // A core application is enough to read arguments: no display is needed.
   QCoreApplication core(argc, argv);
+  Translations translations;
+  translations.load(QLocale::system().uiLanguages());
+  translations.install();
   const QString program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
 
   QCommandLineParser parser;

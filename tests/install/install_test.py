@@ -25,9 +25,11 @@ import xml.etree.ElementTree as ElementTree
 import png_file
 
 ICON_SIZES = (32, 64, 128)
+LANGUAGES = ("de", "es", "fr", "ru", "sv")
 APP_ID = "org.example.klotix"
-SHARED_FILES = {
+SHARED_FILES = ({
     "share/klotix/winaqua.skn",
+    "share/klotix/translations/klotix_qtbase_sv.qm",
     "share/applications/%s.desktop" % APP_ID,
     "share/metainfo/%s.metainfo.xml" % APP_ID,
     "share/man/man6/klotix.6.gz",
@@ -35,6 +37,7 @@ SHARED_FILES = {
     "share/doc/klotix/changelog.gz",
     "share/icons/hicolor/scalable/apps/klotix.svg",
 } | {"share/icons/hicolor/%dx%d/apps/klotix.png" % (size, size) for size in ICON_SIZES}
+  | {"share/klotix/translations/klotix_%s.qm" % language for language in LANGUAGES})
 EXPECTED_FILES = {"bin/klotix"} | SHARED_FILES
 # Debian keeps games in /usr/games.
 PACKAGE_FILES = {"usr/games/klotix"} | {"usr/" + name for name in SHARED_FILES}
