@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/fit_text.h"
 #include "ui/fixed_size.h"
 #include "ui/list_box.h"
 #include "ui/list_pair.h"
@@ -22,6 +23,10 @@ QFont tahoma(double pointSize) {
   font.setPointSizeF(pointSize);
   return font;
 }
+
+// The buttons' design fonts, in points.
+constexpr double kExitPoints = 9.75;
+constexpr double kStartPoints = 14.25;
 
 // Level captions, record headings and list colours, level 1..3.
 struct LevelLook {
@@ -67,16 +72,19 @@ KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dia
 
   logic_ = std::make_unique<MainLogic>(MainParts{*this, dialogs, module, random, secondsSinceMidnight});
   logic_->Form_Load();
-  // After the skin, so the widths fit the look the texts are shown in.
+  // After the skin, so the widths fit the look the texts are shown in. The
+  // buttons cannot grow: a caption too long for them is fitted instead.
   for (QWidget* widget : Label2_) widenToText(widget);
   for (QWidget* widget : Option_Level_) widenToText(widget);
+  fitButtonText(*Command_Exit_, tahoma(kExitPoints));
+  fitButtonText(*Command_Start_, tahoma(kStartPoints));
 }
 
 QSize KlotixMain::clientSize() { return twipRect(0, 0, 7245, 5055).size(); }
 
 void KlotixMain::createButtons() {
   Command_Exit_ = new QPushButton(tr("End"), this);
-  Command_Exit_->setFont(tahoma(9.75));
+  Command_Exit_->setFont(tahoma(kExitPoints));
   Command_Exit_->setGeometry(twipRect(180, 120, 975, 615));
   // Return presses a push button that has the focus, as Space does.
   Command_Exit_->setAutoDefault(true);
@@ -93,7 +101,7 @@ void KlotixMain::createButtons() {
   groupOptionButtons(Option_Level_);
 
   Command_Start_ = new QPushButton(tr("&Start new game"), this);
-  Command_Start_->setFont(tahoma(14.25));
+  Command_Start_->setFont(tahoma(kStartPoints));
   Command_Start_->setGeometry(twipRect(4380, 120, 2715, 1515));
   Command_Start_->setAutoDefault(true);
   connect(Command_Start_, &QPushButton::clicked, this, [this] { logic_->Command_Start_Click(); });
