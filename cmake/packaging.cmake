@@ -71,5 +71,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps (from dpkg-dev) derives Depends from the libraries the
 # executable links: Qt's core, gui and widgets libraries and the C++ runtime.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Added to those: Qt's own catalogues, for the buttons of the boxes and the
+# command line's help in the player's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 
 include(CPack)

@@ -3,7 +3,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <cstdio>
+
+#include "app/translations.h"
 
 namespace klotix {
 
@@ -19,15 +22,20 @@ void print(std::FILE* stream, const QString& text) {
 int answerCommandLine(int argc, char* argv[]) {
   // A core application is enough to read arguments: no display is needed.
   QCoreApplication core(argc, argv);
+  Translations translations;
+  translations.load(QLocale::system().uiLanguages());
+  translations.install();
   const QString program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("A falling-blocks game. Started without arguments, it opens "
-                                                  "its main window."));
+  parser.setApplicationDescription(
+      QCoreApplication::translate("klotix::CommandLine",
+                                  "A falling-blocks game. Started without arguments, it opens its main window."));
   // Not addHelpOption(): its --help-all lists Qt's own options, which
   // Klotix does not take.
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("Displays help on commandline options."));
+                                QCoreApplication::translate("klotix::CommandLine",
+                                                            "Displays help on commandline options."));
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
 
@@ -35,10 +43,12 @@ int answerCommandLine(int argc, char* argv[]) {
   if (!parser.parse(QCoreApplication::arguments())) {
     error = parser.errorText();
   } else if (!parser.positionalArguments().isEmpty()) {
-    error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    error = QCoreApplication::translate("klotix::CommandLine", "Unexpected argument '%1'.")
+                .arg(parser.positionalArguments().constFirst());
   }
   if (!error.isEmpty()) {
-    print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, error));
+    const QString hint = QCoreApplication::translate("klotix::CommandLine", "Try '%1 --help' for more information.");
+    print(stderr, QStringLiteral("%1: %2\n%3\n").arg(program, error, hint.arg(program)));
     return kUsageError;
   }
   if (parser.isSet(version)) {

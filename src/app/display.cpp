@@ -2,9 +2,12 @@
 
 #include <QByteArray>
 #include <QFileInfo>
+#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+#include "app/translations.h"
 
 namespace klotix {
 
@@ -23,24 +26,32 @@ QByteArray programName;
 
 QByteArray variable(const char* name) { return qgetenv(name); }
 
-// Why no display could be had, from what the environment names.
-QByteArray whyNoDisplay() {
+// Why no display could be had, from what the environment names, in the
+// language of `translations`.
+QString whyNoDisplay(const Translations& translations) {
   const QByteArray platform = variable("QT_QPA_PLATFORM");
   if (!platform.isEmpty() && platform != "xcb" && !platform.startsWith("wayland"))
-    return "QT_QPA_PLATFORM=" + platform + " cannot be used";
-  QByteArrayList named;
+    return translations.translate("klotix::Display", "QT_QPA_PLATFORM=%1 cannot be used")
+        .arg(QString::fromLocal8Bit(platform));
+  QStringList named;
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
-    if (!variable(name).isEmpty()) named << name + QByteArray("=") + variable(name);
+    if (!variable(name).isEmpty()) named << QString::fromLocal8Bit(name + QByteArray("=") + variable(name));
   }
-  if (named.isEmpty()) return "DISPLAY and WAYLAND_DISPLAY are not set";
-  return "no answer from " + named.join(" or ");
+  if (named.isEmpty()) return translations.translate("klotix::Display", "DISPLAY and WAYLAND_DISPLAY are not set");
+  if (named.size() == 1) return translations.translate("klotix::Display", "no answer from %1").arg(named[0]);
+  return translations.translate("klotix::Display", "no answer from %1 or %2").arg(named[0], named[1]);
 }
 
 void holdOrGiveUp(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type == QtFatalMsg) {
     // Qt gives up on the windowing system: say why, and end before it
-    // aborts.
-    std::fprintf(stderr, "%s: cannot open a display (%s)\n", programName.constData(), whyNoDisplay().constData());
+    // aborts. The application object is there, but not ready to take
+    // catalogues: the line is translated straight from them.
+    Translations translations;
+    translations.load(QLocale::system().uiLanguages());
+    const QString line = translations.translate("klotix::Display", "cannot open a display (%1)")
+                             .arg(whyNoDisplay(translations));
+    std::fprintf(stderr, "%s: %s\n", programName.constData(), line.toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(kNoDisplay);
   }

@@ -1,10 +1,12 @@
 // Klotix: a falling-blocks game.
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 #include "app/app.h"
 #include "app/command_line.h"
 #include "app/display.h"
+#include "app/translations.h"
 #include "ui/app_identity.h"
 #include "ui/box_icons.h"
 
@@ -23,6 +25,10 @@ int main(int argc, char* argv[]) {
   if (argc > 1) return klotix::answerCommandLine(argc, argv);
 
   const auto application = klotix::openDisplay(argc, argv);
+  // Before any window: each shows its texts in the player's language.
+  klotix::Translations translations;
+  translations.load(QLocale::system().uiLanguages());
+  translations.install();
   // The platform's look, with the boxes' icons sharp at any scale.
   QApplication::setStyle(new klotix::BoxIconStyle);
   // Every window of the run, main and game, shows the program's icon.

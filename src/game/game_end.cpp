@@ -29,8 +29,12 @@ void GameLogic::Gameover() {
   const SaveResult saved =
       enterResult(module.recordFiles, module.tables(), module.level, module.playername, s_.points);
   if (!saved.ok) {
-    parts_.dialogs.messageBox(std::string(kNotSavedText) + "\n\nRecord file: " +
-                                  pathText(module.recordFiles.file) + "\nReason: " + saved.reason,
+    // Put together from translated parts; the file, and a reason in the
+    // system's own words, are shown as they are.
+    const Dialogs& d = parts_.dialogs;
+    parts_.dialogs.messageBox(d.translated(kNotSavedText) + "\n\n" + d.translated(kRecordFileLabel) +
+                                  pathText(module.recordFiles.file) + "\n" + d.translated(kReasonLabel) +
+                                  d.translated(saved.reason),
                               kAppName, kWarningBoxFlags);
   }
 

@@ -9,6 +9,7 @@
 #include "game/game_state.h"
 #include "records/klotix_module.h"
 #include "records/random_source.h"
+#include "records/shown_text.h"
 #include "ui/cell_grid.h"
 #include "ui/dialogs.h"
 #include "ui/text_label.h"
@@ -24,16 +25,20 @@ inline constexpr std::int16_t kKeyDown = 40;
 inline constexpr std::int16_t kKeyP = 80;
 
 // Boxes of the game, as text, title and message-box flags.
-inline constexpr const char* kPauseText = "Pause...press a key to continue";
-inline constexpr const char* kPauseTitle = "Game Paused";
-inline constexpr const char* kQuitText = "Do you want to stop playing?";
-inline constexpr const char* kGameOverText = "Game Over";
-inline constexpr const char* kGameOverTitle = "Game Over!";
+inline constexpr const char* kPauseText = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Pause...press a key to continue");
+inline constexpr const char* kPauseTitle = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Game Paused");
+inline constexpr const char* kQuitText = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Do you want to stop playing?");
+inline constexpr const char* kGameOverText = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Game Over");
+inline constexpr const char* kGameOverTitle = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Game Over!");
 inline constexpr int kInfoBoxFlags = mb::kOk | mb::kIconInformation | mb::kRtlReading;  // 0x100040
 inline constexpr int kQuitBoxFlags = mb::kYesNo | mb::kIconQuestion;                    // 36
 // Shown before "Game Over" when the result could not be written to the
-// record file, titled with the program's name.
-inline constexpr const char* kNotSavedText = "Your result could not be saved.";
+// record file, titled with the program's name: the text, then the file and
+// the reason, each after its label.
+inline constexpr const char* kNotSavedText =
+    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Your result could not be saved.");
+inline constexpr const char* kRecordFileLabel = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Record file: ");
+inline constexpr const char* kReasonLabel = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Reason: ");
 inline constexpr int kWarningBoxFlags = mb::kOk | mb::kIconWarning;
 
 // Length of the input-discarding pause at the end of a game.

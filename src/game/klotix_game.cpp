@@ -104,7 +104,7 @@ void KlotixGame::createControls() {
   QFont font;
   font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
   font.setPointSizeF(24);
-  label3_ = new LabelWidget(QStringLiteral("Points"), font, canvas);
+  label3_ = new LabelWidget(tr("Points"), font, canvas);
   label3_->setGeometry(twipRect(135, 1500, 1305, 585));
   label3_->setAlignment(Qt::AlignCenter);
   label3_->setAutoFillBackground(true);

@@ -18,6 +18,8 @@ class QAction;
 namespace klotix {
 
 class KlotixGame final : public QMainWindow, private GameHost {
+  Q_OBJECT  // for tr(): its texts are translated in this class's context
+
  public:
   // Starts a new game at module.speed as soon as it is constructed.
   // `openMainWindow` is called when the game is over, just before this

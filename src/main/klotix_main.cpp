@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/fit_text.h"
 #include "ui/fixed_size.h"
 #include "ui/list_box.h"
 #include "ui/list_pair.h"
@@ -23,6 +24,10 @@ QFont tahoma(double pointSize) {
   return font;
 }
 
+// The buttons' design fonts, in points.
+constexpr double kExitPoints = 9.75;
+constexpr double kStartPoints = 14.25;
+
 // Level captions, record headings and list colours, level 1..3.
 struct LevelLook {
   const char* option;
@@ -31,10 +36,14 @@ struct LevelLook {
   int headingWidth;
   const char* listColor;
 };
+// The texts are shown through tr().
 constexpr std::array<LevelLook, 3> kLevelLooks = {{
-    {"Level 1", "Slow", 300, 330, "rgb(192, 255, 255)"},
-    {"Level 2", "Medium", 2580, 540, "rgb(192, 192, 255)"},
-    {"Level 3", "Quick", 4860, 390, "rgb(128, 128, 255)"},
+    {QT_TRANSLATE_NOOP("klotix::KlotixMain", "Level 1"), QT_TRANSLATE_NOOP("klotix::KlotixMain", "Slow"), 300, 330,
+     "rgb(192, 255, 255)"},
+    {QT_TRANSLATE_NOOP("klotix::KlotixMain", "Level 2"), QT_TRANSLATE_NOOP("klotix::KlotixMain", "Medium"), 2580, 540,
+     "rgb(192, 192, 255)"},
+    {QT_TRANSLATE_NOOP("klotix::KlotixMain", "Level 3"), QT_TRANSLATE_NOOP("klotix::KlotixMain", "Quick"), 4860, 390,
+     "rgb(128, 128, 255)"},
 }};
 
 // Widens `widget` to what its text needs, keeping its place: the design
@@ -63,16 +72,19 @@ KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dia
 
   logic_ = std::make_unique<MainLogic>(MainParts{*this, dialogs, module, random, secondsSinceMidnight});
   logic_->Form_Load();
-  // After the skin, so the widths fit the look the texts are shown in.
+  // After the skin, so the widths fit the look the texts are shown in. The
+  // buttons cannot grow: a caption too long for them is fitted instead.
   for (QWidget* widget : Label2_) widenToText(widget);
   for (QWidget* widget : Option_Level_) widenToText(widget);
+  fitButtonText(*Command_Exit_, tahoma(kExitPoints));
+  fitButtonText(*Command_Start_, tahoma(kStartPoints));
 }
 
 QSize KlotixMain::clientSize() { return twipRect(0, 0, 7245, 5055).size(); }
 
 void KlotixMain::createButtons() {
   Command_Exit_ = new QPushButton(tr("End"), this);
-  Command_Exit_->setFont(tahoma(9.75));
+  Command_Exit_->setFont(tahoma(kExitPoints));
   Command_Exit_->setGeometry(twipRect(180, 120, 975, 615));
   // Return presses a push button that has the focus, as Space does.
   Command_Exit_->setAutoDefault(true);
@@ -89,7 +101,7 @@ void KlotixMain::createButtons() {
   groupOptionButtons(Option_Level_);
 
   Command_Start_ = new QPushButton(tr("&Start new game"), this);
-  Command_Start_->setFont(tahoma(14.25));
+  Command_Start_->setFont(tahoma(kStartPoints));
   Command_Start_->setGeometry(twipRect(4380, 120, 2715, 1515));
   Command_Start_->setAutoDefault(true);
   connect(Command_Start_, &QPushButton::clicked, this, [this] { logic_->Command_Start_Click(); });

@@ -21,6 +21,8 @@ class QRadioButton;
 namespace klotix {
 
 class KlotixMain final : public QWidget, private MainView {
+  Q_OBJECT  // for tr(): its texts are translated in this class's context
+
  public:
   // Runs the load steps at once. `openGame` opens the game window; `endProgram`
   // ends the run. The window deletes itself when closed.

@@ -10,13 +10,14 @@
 #include "records/klotix_module.h"
 #include "main/main_view.h"
 #include "records/random_source.h"
+#include "records/shown_text.h"
 #include "ui/dialogs.h"
 
 namespace klotix {
 
 inline constexpr const char* kSkinFile = "winaqua.skn";
-inline constexpr const char* kNamePrompt = "Your name:";
-inline constexpr const char* kNameTitle = "Your name";
+inline constexpr const char* kNamePrompt = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Your name:");
+inline constexpr const char* kNameTitle = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Your name");
 
 // The controls and services the main window works through. All references
 // must outlive the MainLogic.

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "records/atomic_file.h"
+#include "records/shown_text.h"
 
 namespace klotix {
 namespace {
@@ -17,7 +18,8 @@ bool isRegularFile(const std::filesystem::path& file, FileError& error) {
   std::error_code ec;
   if (std::filesystem::is_regular_file(file, ec)) return true;
   if (!ec && std::filesystem::is_directory(file, ec)) ec = std::make_error_code(std::errc::is_a_directory);
-  error = ec ? FileError::of("cannot read", file, ec) : FileError{"cannot read " + pathText(file), "Not a regular file"};
+  error = ec ? FileError::of("cannot read", file, ec)
+             : FileError{"cannot read " + pathText(file), KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Not a regular file")};
   return false;
 }
 

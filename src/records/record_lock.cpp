@@ -2,6 +2,8 @@
 
 #include <thread>
 
+#include "records/shown_text.h"
+
 namespace klotix {
 namespace {
 
@@ -24,9 +26,11 @@ RecordLock::RecordLock(const std::filesystem::path& file, std::chrono::milliseco
     }
     if (std::chrono::steady_clock::now() >= deadline) {
       // Busy to the end: another copy saving, unless the system kept
-      // refusing for a reason of its own.
+      // refusing for a reason of its own. The player is shown the reason.
       error_ = code ? FileError::of("cannot lock", path_, code)
-                    : FileError{"cannot lock " + pathText(path_), "Another copy of Klotix is saving its records"};
+                    : FileError{"cannot lock " + pathText(path_),
+                                KLOTIX_TRANSLATE_NOOP("klotix::Dialogs",
+                                                      "Another copy of Klotix is saving its records")};
       return;
     }
     std::this_thread::sleep_for(kRetryEvery);

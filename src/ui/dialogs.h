@@ -2,6 +2,8 @@
 // and a flags value in the Windows message-box numbering, so the game states
 // its boxes exactly as they were designed; the Qt implementation maps the
 // buttons and icons, and tests inject a fake so no test blocks on a box.
+// Callers give the texts in English; the boxes show them in the player's
+// language.
 #pragma once
 
 #include <string>
@@ -27,19 +29,32 @@ inline constexpr int kYes = 6;
 inline constexpr int kNo = 7;
 }  // namespace id
 
+// The translation context of the texts the boxes show: a caller marks
+// them with KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", ...) (see
+// records/shown_text.h).
+inline constexpr const char* kDialogsContext = "klotix::Dialogs";
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
 
+  // `text` in the player's language when it is one of the marked texts of
+  // kDialogsContext, else `text` as it is (a name, a file, the system's
+  // own words). The boxes translate their texts, titles and prompts this
+  // way themselves; a caller that puts a text together translates its
+  // parts with it. Without a language of the player's, English as given.
+  virtual std::string translated(const std::string& text) const { return text; }
+
   // Shows a modal message box and returns the button pressed (id::kOk,
   // id::kYes, id::kNo). Closing a Yes/No box without choosing gives id::kNo;
   // closing an OK box any way gives id::kOk. An empty title means the
-  // application's title.
+  // application's title. Text and title are shown translated.
   virtual int messageBox(const std::string& text, const std::string& title, int flags) = 0;
 
   // Shows a modal input box with a prompt, a title and a default answer, and
   // returns the text entered, which the box keeps to at most `maxLength`
-  // characters. Cancel returns an empty text.
+  // characters. Cancel returns an empty text. Prompt and title are shown
+  // translated; the default answer, as it is.
   virtual std::string inputBox(const std::string& prompt, const std::string& title,
                                const std::string& defaultText, int maxLength) = 0;
 };

@@ -2,6 +2,10 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace klotix {
 
@@ -30,6 +34,25 @@ QFont fittedFont(const QFont& font, const QString& text, QSize room) {
     if (textFits(fitted, text, room)) break;
   }
   return fitted;
+}
+
+QString withoutAccessMark(const QString& text) {
+  static const QRegularExpression mark(QStringLiteral("&(.)"));
+  return QString(text).replace(mark, QStringLiteral("\\1"));
+}
+
+QSize buttonTextRoom(const QPushButton& button) {
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  option.text = button.text();
+  if (button.autoDefault() || button.isDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
+  option.state |= QStyle::State_HasFocus;
+  return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).size();
+}
+
+void fitButtonText(QPushButton& button, const QFont& designFont) {
+  button.ensurePolished();
+  button.setFont(fittedFont(designFont, withoutAccessMark(button.text()), buttonTextRoom(button)));
 }
 
 }  // namespace klotix

@@ -26,8 +26,13 @@ QMessageBox::Icon iconOf(int flags) {
   }
 }
 
+// A box's own text, in the player's language.
+QString shown(const std::string& text) {
+  return QCoreApplication::translate(kDialogsContext, text.c_str());
+}
+
 QString titleOf(const std::string& title) {
-  return title.empty() ? QApplication::applicationDisplayName() : fromUtf8(title);
+  return title.empty() ? QApplication::applicationDisplayName() : shown(title);
 }
 
 // The window a box belongs to: the active one or, while the focus is still
@@ -54,8 +59,10 @@ void belongToOwner(QDialog& box) {
 }
 }  // namespace
 
+std::string QtDialogs::translated(const std::string& text) const { return shown(text).toStdString(); }
+
 int QtDialogs::messageBox(const std::string& text, const std::string& title, int flags) {
-  QMessageBox box(iconOf(flags), titleOf(title), fromUtf8(text));
+  QMessageBox box(iconOf(flags), titleOf(title), shown(text));
   belongToOwner(box);
   if (flags & mb::kRtlReading) box.setLayoutDirection(Qt::RightToLeft);
 
@@ -74,7 +81,7 @@ std::string QtDialogs::inputBox(const std::string& prompt, const std::string& ti
                                 const std::string& defaultText, int maxLength) {
   QInputDialog box;
   box.setWindowTitle(titleOf(title));
-  box.setLabelText(fromUtf8(prompt));
+  box.setLabelText(shown(prompt));
   box.setInputMode(QInputDialog::TextInput);
   if (auto* line = box.findChild<QLineEdit*>()) line->setMaxLength(maxLength);
   box.setTextValue(fromUtf8(defaultText));

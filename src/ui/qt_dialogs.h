@@ -1,4 +1,5 @@
-// Message and input boxes with Qt's standard dialogs.
+// Message and input boxes with Qt's standard dialogs, in the language of
+// the application's installed translators.
 #pragma once
 
 #include "ui/dialogs.h"
@@ -7,6 +8,8 @@ namespace klotix {
 
 class QtDialogs final : public Dialogs {
  public:
+  // Looks `text` up with QCoreApplication::translate in kDialogsContext.
+  std::string translated(const std::string& text) const override;
   // Maps the button and icon flags to QMessageBox; the right-to-left
   // reading request lays the box out right to left.
   int messageBox(const std::string& text, const std::string& title, int flags) override;

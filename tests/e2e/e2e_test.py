@@ -687,9 +687,10 @@ def main():
         f.write(RECORDS_BEFORE)
 
     # A clean environment: nothing of the caller's Qt settings (platform,
-    # logging rules) and nothing of its home folder.
+    # logging rules), of its home folder or of its language: the program
+    # speaks English, the language of the titles the walk looks for.
     env = {k: v for k, v in os.environ.items()
-           if not k.startswith(("QT_", "QML", "DISPLAY", "WAYLAND", "XDG_", "XAUTHORITY"))}
+           if not k.startswith(("QT_", "QML", "DISPLAY", "WAYLAND", "XDG_", "XAUTHORITY", "LANG", "LC_"))}
     env.update(HOME=home, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_DATA_HOME=os.path.join(home, ".local"),
                LC_ALL="C.UTF-8", QT_QPA_PLATFORM="xcb")

@@ -25,9 +25,11 @@ import xml.etree.ElementTree as ElementTree
 import png_file
 
 ICON_SIZES = (32, 64, 128)
+LANGUAGES = ("de", "es", "fr", "ru", "sv")
 APP_ID = "org.example.klotix"
-SHARED_FILES = {
+SHARED_FILES = ({
     "share/klotix/winaqua.skn",
+    "share/klotix/translations/klotix_qtbase_sv.qm",
     "share/applications/%s.desktop" % APP_ID,
     "share/metainfo/%s.metainfo.xml" % APP_ID,
     "share/man/man6/klotix.6.gz",
@@ -35,6 +37,7 @@ SHARED_FILES = {
     "share/doc/klotix/changelog.gz",
     "share/icons/hicolor/scalable/apps/klotix.svg",
 } | {"share/icons/hicolor/%dx%d/apps/klotix.png" % (size, size) for size in ICON_SIZES}
+  | {"share/klotix/translations/klotix_%s.qm" % language for language in LANGUAGES})
 EXPECTED_FILES = {"bin/klotix"} | SHARED_FILES
 # Debian keeps games in /usr/games.
 PACKAGE_FILES = {"usr/games/klotix"} | {"usr/" + name for name in SHARED_FILES}
@@ -248,8 +251,10 @@ def private_display(home):
     """An X server of its own and a session on it, for programs run with
     `home` as their home folder; yields the session, whose env runs them."""
     x = e2e_helpers()
-    env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "DISPLAY", "WAYLAND", "XDG_"))}
-    env.update(HOME=str(home), XDG_RUNTIME_DIR=str(home), QT_QPA_PLATFORM="xcb")
+    # In English, the language of the titles the helpers look for.
+    env = {k: v for k, v in os.environ.items()
+           if not k.startswith(("QT_", "DISPLAY", "WAYLAND", "XDG_", "LANG", "LC_"))}
+    env.update(HOME=str(home), XDG_RUNTIME_DIR=str(home), QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
     with open(home / "xvfb.log", "wb") as log:
         xvfb, env["DISPLAY"] = x.start_xvfb(env, lambda message: None, log)
     try:

@@ -1,0 +1,66 @@
+#include "app/translations.h"
+
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+
+namespace klotix {
+
+namespace {
+const QString kCatalogue = QStringLiteral("klotix");
+// Qt's own texts, for a language whose catalogue Qt's installation lacks.
+const QString kQtStandIn = QStringLiteral("klotix_qtbase");
+const QString kQtCatalogue = QStringLiteral("qtbase");
+const QString kSeparator = QStringLiteral("_");
+
+QStringList catalogueFolders(const QString& programFolder) {
+  const QDir program(programFolder);
+  return {program.filePath(QStringLiteral("translations")),
+          program.filePath(QStringLiteral("../share/klotix/translations"))};
+}
+}  // namespace
+
+Translations::Translations(QString programFolder) : programFolder_(std::move(programFolder)) {}
+
+Translations::~Translations() {
+  if (!installed_ || QCoreApplication::instance() == nullptr) return;
+  QCoreApplication::removeTranslator(&qt_);
+  QCoreApplication::removeTranslator(&klotix_);
+}
+
+QString Translations::load(const QStringList& uiLanguages) {
+  for (const QString& name : uiLanguages) {
+    const QLocale locale(name);
+    if (locale.language() == QLocale::English || name == QLatin1String("C")) return {};
+    // A name Qt does not know is skipped, as is a language not shipped.
+    if (locale.language() == QLocale::C) continue;
+    for (const QString& folder : catalogueFolders(programFolder_)) {
+      if (!klotix_.load(locale, kCatalogue, kSeparator, folder)) continue;
+      // Qt's texts in this very language, never in one the player ranks
+      // lower; with neither catalogue they stay English.
+      const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+      if (!qt_.load(locale, kQtCatalogue, kSeparator, qtFolder)) {
+        (void)qt_.load(locale, kQtStandIn, kSeparator, folder);
+      }
+      return klotix_.language();
+    }
+  }
+  return {};
+}
+
+void Translations::install() {
+  for (QTranslator* catalogue : {&klotix_, &qt_}) {
+    if (!catalogue->isEmpty()) QCoreApplication::installTranslator(catalogue);
+  }
+  installed_ = true;
+}
+
+QString Translations::translate(const char* context, const char* source) const {
+  for (const QTranslator* catalogue : {&klotix_, &qt_}) {
+    const QString text = catalogue->translate(context, source);
+    if (!text.isNull()) return text;
+  }
+  return QString::fromUtf8(source);
+}
+
+}  // namespace klotix

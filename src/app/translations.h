@@ -1,0 +1,54 @@
+// The player's language. Klotix's own texts, and those of Qt's that it
+// shows (the boxes' buttons, the command line's help and errors), speak the
+// first of the player's preferred languages that Klotix ships; English,
+// the language the texts are written in, comes when English or no language
+// that Klotix ships comes first.
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+
+namespace klotix {
+
+class Translations {
+ public:
+  // Klotix's catalogues are looked for as the skin is, from
+  // `programFolder`, the executable's folder: in "translations" beside it
+  // (a build tree, a copy run from a folder of its own), then in
+  // "../share/klotix/translations" (an installed tree under any prefix).
+  explicit Translations(QString programFolder = QCoreApplication::applicationDirPath());
+  // Takes back from the application whatever install() gave it.
+  ~Translations();
+  Translations(const Translations&) = delete;
+  Translations& operator=(const Translations&) = delete;
+
+  // Loads the catalogues of the first language in `uiLanguages` (names
+  // such as "de-DE", most preferred first, as QLocale::uiLanguages gives
+  // them) that is English or that Klotix ships. For English nothing is
+  // loaded. Otherwise Klotix's "klotix_XX.qm" and Qt's own "qtbase_XX.qm"
+  // of the same language, from Qt's translations folder or, where Qt has
+  // none for it, Klotix's stand-in "klotix_qtbase_XX.qm" beside its own.
+  // Returns the language loaded, as named in its catalogue ("de"), or an
+  // empty text for English. Call once.
+  QString load(const QStringList& uiLanguages);
+
+  // Gives the application the loaded catalogues: from then on tr() and
+  // QCoreApplication::translate speak the language. Requires the
+  // application object.
+  void install();
+
+  // The translation of `source` in `context` in the loaded language, else
+  // `source` itself. Works before install(), while the application object
+  // is not yet ready to take catalogues.
+  QString translate(const char* context, const char* source) const;
+
+ private:
+  QString programFolder_;
+  QTranslator klotix_;
+  QTranslator qt_;
+  bool installed_ = false;
+};
+
+}  // namespace klotix

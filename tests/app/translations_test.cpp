@@ -1,0 +1,119 @@
+// Both windows and every box in each shipped language and in English, as a
+// player sees them (real boxes, the skin): their texts are the language's,
+// and each visible text fits its widget. Run at scale factors 1 and 2.
+#include "app/translations.h"
+
+#include <sys/stat.h>
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "game/klotix_game.h"
+#include "main/klotix_main.h"
+#include "ui/fit_text.h"
+#include "ui/qt_dialogs.h"
+
+using namespace klotix;
+
+namespace {
+// The texts of `window` wider than their widget's contents by their font's
+// metrics or, on several lines (a box's message), taller.
+QStringList clippedTexts(const QWidget* window) {
+  QStringList clipped;
+  for (const QWidget* w : window->findChildren<const QWidget*>()) {
+    const auto* label = qobject_cast<const QLabel*>(w);
+    const auto check = [&](const QString& text, const QRect& room, int besides = 0) {
+      const int wrap = label != nullptr && label->wordWrap() ? Qt::TextWordWrap : 0;
+      const QSize needed = w->fontMetrics().boundingRect(room, wrap, text).size();
+      const bool lines = wrap != 0 || text.contains('\n');
+      if (needed.width() + besides > room.width() || (lines && needed.height() > room.height())) clipped << text;
+    };
+    if (!w->isVisible()) continue;
+    if (label != nullptr) check(label->text(), label->contentsRect());
+    if (const auto* b = qobject_cast<const QPushButton*>(w))
+      check(withoutAccessMark(b->text()), {{}, buttonTextRoom(*b)}, b->icon().isNull() ? 0 : b->iconSize().width() + 4);
+    if (const auto* b = qobject_cast<const QRadioButton*>(w); b && b->sizeHint().width() > b->width())
+      clipped << b->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(w)) check(frame->title(), frame->contentsRect());
+    if (const auto* bar = qobject_cast<const QMenuBar*>(w)) {
+      for (QAction* menu : bar->actions()) check(withoutAccessMark(menu->text()), bar->actionGeometry(menu));
+    }
+  }
+  return clipped;
+}
+}  // namespace
+
+class TranslationsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void windowsAndBoxesSpeakTheLanguageAndShowEveryTextWhole_data() {
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English first") << QStringList{"en-US", "de-DE"} << QString();
+    QTest::newRow("de") << QStringList{"de-DE", "fr-FR"} << "de";
+    QTest::newRow("fr") << QStringList{"fr-CA"} << "fr";
+    QTest::newRow("es after one not shipped") << QStringList{"pt-BR", "es-ES"} << "es";
+    QTest::newRow("sv") << QStringList{"sv-SE"} << "sv";
+    QTest::newRow("ru") << QStringList{"ru"} << "ru";
+  }
+
+  void windowsAndBoxesSpeakTheLanguageAndShowEveryTextWhole() {
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, language);
+    Translations translations(QStringLiteral(KLOTIX_PROGRAM_FOLDER));
+    QCOMPARE(translations.load(uiLanguages), language);
+    translations.install();
+    // A record file that is no regular file: the result is not saved, for a
+    // reason of Klotix's own.
+    QTemporaryDir folder;
+    Klotix_Module module;
+    module.recordFiles.file = QDir(folder.path()).filePath("Klotix.dat").toStdString();
+    QCOMPARE(mkfifo(module.recordFiles.file.c_str(), 0600), 0);
+    TimeSeededRandom random;
+    QtDialogs dialogs;
+    QStringList clipped, seen;  // seen: the lines of the windows' and boxes' texts
+    int boxes = 0;
+    QTimer answer;  // looks at each box as it opens, then closes it as Return would
+    connect(&answer, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (box == nullptr || !box->isVisible()) return;
+      ++boxes;
+      clipped << clippedTexts(box);
+      seen << box->windowTitle();
+      for (const QLabel* label : box->findChildren<QLabel*>()) seen << label->text().split('\n');
+      for (const QPushButton* button : box->findChildren<QPushButton*>()) seen << button->text();
+      if (auto* message = qobject_cast<QMessageBox*>(box))
+        return (message->defaultButton() ? message->defaultButton() : message->buttons().constFirst())->click();
+      box->findChild<QLineEdit*>()->setText(QStringLiteral("Anna"));
+      box->accept();
+    });
+    answer.start(10);
+    KlotixMain main(module, random, dialogs, [] {}, [] {});
+    main.setAttribute(Qt::WA_DeleteOnClose, false);
+    main.show();
+    clipped << clippedTexts(&main);
+    seen << main.Command_Start()->text();
+    QCOMPARE(main.size(), KlotixMain::clientSize());
+    main.logic().Command_Start_Click();  // the name box
+    KlotixGame game(module, random, dialogs, [] {});
+    game.setAttribute(Qt::WA_DeleteOnClose, false);
+    game.show();
+    clipped << clippedTexts(&game);
+    seen << game.quitMenu()->text();
+    QCOMPARE(game.centralWidget()->size(), KlotixGame::clientSize());
+    game.logic().Paus();
+    game.logic().quit_menu_Click();  // Yes: the warning, then the game-over box
+
+    QCOMPARE(boxes, 5);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(" | ")));
+    // These English texts, Klotix's and Qt's, end a line in English only.
+    const QString lines = seen.join('\n') + '\n';
+    for (const char* english : {"&Start new game", "Your name", "&Quit game", "Game Paused", "&Yes", "Cancel",
+                                "Your result could not be saved.", "Not a regular file", "Game Over!"})
+      QVERIFY2(lines.contains(QString::fromLatin1(english) + '\n') == language.isEmpty(), english);
+  }
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "translations_test.moc"

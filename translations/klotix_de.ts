@@ -1,0 +1,159 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>klotix::CommandLine</name>
+    <message>
+        <source>A falling-blocks game. Started without arguments, it opens its main window.</source>
+        <translation>Ein Spiel mit fallenden Blöcken. Ohne Argumente gestartet, öffnet es sein Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Weitere Informationen mit „%1 --help“.</translation>
+    </message>
+</context>
+<context>
+    <name>klotix::Dialogs</name>
+    <message>
+        <source>Pause...press a key to continue</source>
+        <translation>Pause...weiter mit beliebiger Taste</translation>
+    </message>
+    <message>
+        <source>Game Paused</source>
+        <translation>Spiel angehalten</translation>
+    </message>
+    <message>
+        <source>Do you want to stop playing?</source>
+        <translation>Möchtest du das Spiel beenden?</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.</source>
+        <translation>Dein Ergebnis konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Record file: </source>
+        <translation>Rekorddatei: </translation>
+    </message>
+    <message>
+        <source>Reason: </source>
+        <translation>Grund: </translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Dein Name:</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>Another copy of Klotix is saving its records</source>
+        <translation>Ein anderes Klotix speichert gerade seine Rekorde</translation>
+    </message>
+</context>
+<context>
+    <name>klotix::Display</name>
+    <message>
+        <source>QT_QPA_PLATFORM=%1 cannot be used</source>
+        <translation>QT_QPA_PLATFORM=%1 ist nicht nutzbar</translation>
+    </message>
+    <message>
+        <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <translation>DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>no answer from %1</source>
+        <translation>keine Antwort von %1</translation>
+    </message>
+    <message>
+        <source>no answer from %1 or %2</source>
+        <translation>keine Antwort von %1 oder %2</translation>
+    </message>
+    <message>
+        <source>cannot open a display (%1)</source>
+        <translation>kann keine Anzeige öffnen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>klotix::KlotixGame</name>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Quit game</source>
+        <translation>Spiel &amp;beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>klotix::KlotixMain</name>
+    <message>
+        <source>Level 1</source>
+        <translation>Stufe 1</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Stufe 2</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Stufe 3</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Start new game</source>
+        <translation>Neues &amp;Spiel</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Rekorde</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,159 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>klotix::CommandLine</name>
+    <message>
+        <source>A falling-blocks game. Started without arguments, it opens its main window.</source>
+        <translation>Un jeu de blocs qui tombent. Lancé sans argument, il ouvre sa fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Afficher l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+</context>
+<context>
+    <name>klotix::Dialogs</name>
+    <message>
+        <source>Pause...press a key to continue</source>
+        <translation>Pause...appuyez sur une touche pour continuer</translation>
+    </message>
+    <message>
+        <source>Game Paused</source>
+        <translation>Partie en pause</translation>
+    </message>
+    <message>
+        <source>Do you want to stop playing?</source>
+        <translation>Voulez-vous arrêter de jouer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Partie terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.</source>
+        <translation>Votre résultat n’a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Record file: </source>
+        <translation>Fichier des records&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Reason: </source>
+        <translation>Raison&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Another copy of Klotix is saving its records</source>
+        <translation>Une autre copie de Klotix enregistre ses records</translation>
+    </message>
+</context>
+<context>
+    <name>klotix::Display</name>
+    <message>
+        <source>QT_QPA_PLATFORM=%1 cannot be used</source>
+        <translation>QT_QPA_PLATFORM=%1 est inutilisable</translation>
+    </message>
+    <message>
+        <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <translation>DISPLAY et WAYLAND_DISPLAY ne sont pas définis</translation>
+    </message>
+    <message>
+        <source>no answer from %1</source>
+        <translation>pas de réponse de %1</translation>
+    </message>
+    <message>
+        <source>no answer from %1 or %2</source>
+        <translation>pas de réponse de %1 ni de %2</translation>
+    </message>
+    <message>
+        <source>cannot open a display (%1)</source>
+        <translation>impossible d’ouvrir un affichage (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>klotix::KlotixGame</name>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Masquer</translation>
+    </message>
+    <message>
+        <source>&amp;Quit game</source>
+        <translation>&amp;Quitter la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+</context>
+<context>
+    <name>klotix::KlotixMain</name>
+    <message>
+        <source>Level 1</source>
+        <translation>Niveau 1</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lent</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Niveau 2</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Niveau 3</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Start new game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Records</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,159 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>klotix::CommandLine</name>
+    <message>
+        <source>A falling-blocks game. Started without arguments, it opens its main window.</source>
+        <translation>Игра с падающими блоками. Без аргументов открывает главное окно.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Показать справку по параметрам командной строки.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Неожиданный аргумент «%1».</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Подробнее: «%1 --help».</translation>
+    </message>
+</context>
+<context>
+    <name>klotix::Dialogs</name>
+    <message>
+        <source>Pause...press a key to continue</source>
+        <translation>Пауза...нажмите любую клавишу, чтобы продолжить</translation>
+    </message>
+    <message>
+        <source>Game Paused</source>
+        <translation>Игра на паузе</translation>
+    </message>
+    <message>
+        <source>Do you want to stop playing?</source>
+        <translation>Хотите закончить игру?</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Игра окончена</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Игра окончена!</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.</source>
+        <translation>Не удалось сохранить ваш результат.</translation>
+    </message>
+    <message>
+        <source>Record file: </source>
+        <translation>Файл рекордов: </translation>
+    </message>
+    <message>
+        <source>Reason: </source>
+        <translation>Причина: </translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Ваше имя:</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ваше имя</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Не обычный файл</translation>
+    </message>
+    <message>
+        <source>Another copy of Klotix is saving its records</source>
+        <translation>Другая копия Klotix сохраняет свои рекорды</translation>
+    </message>
+</context>
+<context>
+    <name>klotix::Display</name>
+    <message>
+        <source>QT_QPA_PLATFORM=%1 cannot be used</source>
+        <translation>QT_QPA_PLATFORM=%1 не подходит</translation>
+    </message>
+    <message>
+        <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <translation>DISPLAY и WAYLAND_DISPLAY не заданы</translation>
+    </message>
+    <message>
+        <source>no answer from %1</source>
+        <translation>нет ответа от %1</translation>
+    </message>
+    <message>
+        <source>no answer from %1 or %2</source>
+        <translation>нет ответа ни от %1, ни от %2</translation>
+    </message>
+    <message>
+        <source>cannot open a display (%1)</source>
+        <translation>не удаётся открыть дисплей (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>klotix::KlotixGame</name>
+    <message>
+        <source>Points</source>
+        <translation>Очки</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Пауза</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Скрыть</translation>
+    </message>
+    <message>
+        <source>&amp;Quit game</source>
+        <translation>&amp;Выйти из игры</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Параметры</translation>
+    </message>
+</context>
+<context>
+    <name>klotix::KlotixMain</name>
+    <message>
+        <source>Level 1</source>
+        <translation>Уровень 1</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Медленно</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Уровень 2</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Средне</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Уровень 3</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <translation>Быстро</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Start new game</source>
+        <translation>&amp;Новая игра</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Рекорды</translation>
+    </message>
+</context>
+</TS>
