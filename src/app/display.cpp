@@ -24,18 +24,17 @@ struct HeldMessage {
 std::vector<HeldMessage> heldMessages;
 QByteArray programName;
 
-QByteArray variable(const char* name) { return qgetenv(name); }
-
 // Why no display could be had, from what the environment names, in the
 // language of `translations`.
 QString whyNoDisplay(const Translations& translations) {
-  const QByteArray platform = variable("QT_QPA_PLATFORM");
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
   if (!platform.isEmpty() && platform != "xcb" && !platform.startsWith("wayland"))
     return translations.translate("klotix::Display", "QT_QPA_PLATFORM=%1 cannot be used")
         .arg(QString::fromLocal8Bit(platform));
   QStringList named;
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
-    if (!variable(name).isEmpty()) named << QString::fromLocal8Bit(name + QByteArray("=") + variable(name));
+    const QByteArray value = qgetenv(name);
+    if (!value.isEmpty()) named << QString::fromLocal8Bit(name + ("=" + value));
   }
   if (named.isEmpty()) return translations.translate("klotix::Display", "DISPLAY and WAYLAND_DISPLAY are not set");
   if (named.size() == 1) return translations.translate("klotix::Display", "no answer from %1").arg(named[0]);

@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include "ui/skin.h"
+
 namespace klotix {
 
 namespace {
@@ -12,12 +14,6 @@ const QString kCatalogue = QStringLiteral("klotix");
 const QString kQtStandIn = QStringLiteral("klotix_qtbase");
 const QString kQtCatalogue = QStringLiteral("qtbase");
 const QString kSeparator = QStringLiteral("_");
-
-QStringList catalogueFolders(const QString& programFolder) {
-  const QDir program(programFolder);
-  return {program.filePath(QStringLiteral("translations")),
-          program.filePath(QStringLiteral("../share/klotix/translations"))};
-}
 }  // namespace
 
 Translations::Translations(QString programFolder) : programFolder_(std::move(programFolder)) {}
@@ -34,7 +30,8 @@ QString Translations::load(const QStringList& uiLanguages) {
     if (locale.language() == QLocale::English || name == QLatin1String("C")) return {};
     // A name Qt does not know is skipped, as is a language not shipped.
     if (locale.language() == QLocale::C) continue;
-    for (const QString& folder : catalogueFolders(programFolder_)) {
+    for (const QString& dataFolder : programDataFolders(programFolder_)) {
+      const QString folder = QDir(dataFolder).filePath(QStringLiteral("translations"));
       if (!klotix_.load(locale, kCatalogue, kSeparator, folder)) continue;
       // Qt's texts in this very language, never in one the player ranks
       // lower; with neither catalogue they stay English.

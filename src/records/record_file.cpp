@@ -18,8 +18,11 @@ bool isRegularFile(const std::filesystem::path& file, FileError& error) {
   std::error_code ec;
   if (std::filesystem::is_regular_file(file, ec)) return true;
   if (!ec && std::filesystem::is_directory(file, ec)) ec = std::make_error_code(std::errc::is_a_directory);
-  error = ec ? FileError::of("cannot read", file, ec)
-             : FileError{"cannot read " + pathText(file), KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Not a regular file")};
+  if (ec) {
+    error = FileError::of("cannot read", file, ec);
+  } else {
+    error = {"cannot read " + pathText(file), KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Not a regular file")};
+  }
   return false;
 }
 
@@ -38,7 +41,16 @@ bool readFile(const std::filesystem::path& file, std::string& bytes, std::size_t
   return true;
 }
 
-LoadResult parseWithinLimit(std::string_view bytes, RecordTables& tables);
+// Parses the bytes read from a record file: what lies beyond
+// kMaxRecordFileBytes is damage, not read, and makes the file not clean.
+LoadResult parseWithinLimit(std::string_view bytes, RecordTables& tables) {
+  if (bytes.size() <= kMaxRecordFileBytes) return parseRecords(bytes, tables);
+  LoadResult result = parseRecords(bytes.substr(0, kMaxRecordFileBytes), tables);
+  result.clean = false;
+  const std::string tooLong = "only the first " + std::to_string(kMaxRecordFileBytes) + " bytes read";
+  result.problem = result.problem.empty() ? tooLong : tooLong + "; " + result.problem;
+  return result;
+}
 
 // Before an existing record file is replaced whose bytes the tables do not
 // reproduce (it could not be read cleanly, or a name was converted), its
@@ -59,10 +71,8 @@ bool backUpIfChanged(const std::filesystem::path& file, const LoadResult* loaded
 
   LoadResult found;
   if (loaded == nullptr) {
-    std::string old;
-    if (!readFile(file, old, kMaxRecordFileBytes + 1, error)) return false;
     RecordTables scratch;
-    found = parseWithinLimit(old, scratch);
+    found = Load(file, scratch);
     if (found.clean && !found.converted) return true;
     loaded = &found;
   }
@@ -77,17 +87,6 @@ bool backUpIfChanged(const std::filesystem::path& file, const LoadResult* loaded
   std::cerr << "klotix: " << pathText(file) << " was not read as it was written (" << loaded->problem
             << "); its old content is kept in " << pathText(backup) << '\n';
   return true;
-}
-
-// Parses the bytes of a record file as Load does: what lies beyond
-// kMaxRecordFileBytes is damage, not read, and makes the file not clean.
-LoadResult parseWithinLimit(std::string_view bytes, RecordTables& tables) {
-  if (bytes.size() <= kMaxRecordFileBytes) return parseRecords(bytes, tables);
-  LoadResult result = parseRecords(bytes.substr(0, kMaxRecordFileBytes), tables);
-  result.clean = false;
-  const std::string tooLong = "only the first " + std::to_string(kMaxRecordFileBytes) + " bytes read";
-  result.problem = result.problem.empty() ? tooLong : tooLong + "; " + result.problem;
-  return result;
 }
 
 // Save, with or without what loading the file found.

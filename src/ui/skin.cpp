@@ -7,27 +7,22 @@
 
 namespace klotix {
 
-namespace {
-QString besideProgram(const QString& programFolder, const QString& fileName) {
-  return QDir(programFolder).filePath(fileName);
+QStringList programDataFolders(const QString& programFolder) {
+  const QDir program(programFolder);
+  return {program.path(), program.filePath(QStringLiteral("../share/klotix"))};
 }
-
-QString inInstalledTree(const QString& programFolder, const QString& fileName) {
-  return QDir(programFolder).filePath(QStringLiteral("../share/klotix/") + fileName);
-}
-}  // namespace
 
 SkinPlace findSkin(const QString& programFolder, const QString& fileName) {
-  if (QFile::exists(besideProgram(programFolder, fileName))) return SkinPlace::kBesideProgram;
-  if (QFile::exists(inInstalledTree(programFolder, fileName))) return SkinPlace::kInstalled;
+  const QStringList folders = programDataFolders(programFolder);
+  if (QFile::exists(QDir(folders[0]).filePath(fileName))) return SkinPlace::kBesideProgram;
+  if (QFile::exists(QDir(folders[1]).filePath(fileName))) return SkinPlace::kInstalled;
   return SkinPlace::kNone;
 }
 
 bool Skin::LoadSkin(const QString& fileName) {
   styleSheet_.clear();
-  const QString programFolder = QCoreApplication::applicationDirPath();
-  for (const QString& path : {besideProgram(programFolder, fileName), inInstalledTree(programFolder, fileName)}) {
-    QFile file(path);
+  for (const QString& folder : programDataFolders(QCoreApplication::applicationDirPath())) {
+    QFile file(QDir(folder).filePath(fileName));
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
       styleSheet_ = QString::fromUtf8(file.readAll());
       return loaded();

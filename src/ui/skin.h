@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -15,6 +16,11 @@ enum class SkinPlace {
   kBesideProgram,  // the executable's own folder: a build tree, a copy run from a folder of its own
   kInstalled,      // ../share/klotix from it: an installed tree under any prefix
 };
+
+// The folders in which the program's data files (the skin, the language
+// catalogues) are looked for, seen from the executable's folder
+// `programFolder`, first first: that folder itself, then ../share/klotix.
+QStringList programDataFolders(const QString& programFolder);
 
 // Where skin file `fileName`, a bare name, lies for the executable in
 // `programFolder`; beside it counts first.
