@@ -72,53 +72,46 @@ TEST(RecordFiles, ALockLeftByADeadProcessIsTakenOverAndALiveOneFailsTheSave) {
   EXPECT_EQ(readBytes(files.file), saved);
 }
 
-// Saved, backed up, replaced and read back in a folder whose name the
-// system's 8-bit code page may not hold.
-TEST(RecordFiles, AFolderNamedInAnyAlphabetKeepsItsRecordsLikeAnyOther) {
-  TempFolder top;
-  const std::filesystem::path folder = top.path() / u8"Jörg Zoë Игра";
-  ASSERT_TRUE(std::filesystem::create_directory(folder));
-  const RecordFiles files{folder / "Klotix.dat", {}};
-  const std::string damaged = " 0 \r\n 1 \r\n 0 \r\nAnna\r\n";  // Anna's points are missing
-  writeBytes(files.file, damaged);
-
-  RecordTables tables;
-  EXPECT_TRUE(loadRecords(files, tables).found);
-  testing::StderrCapture quiet;
-  ASSERT_TRUE(enterResult(files, tables, 2, "Zoë", 50).ok);
-  ASSERT_TRUE(enterResult(files, tables, 2, "Jörg", 60).ok);
-  EXPECT_EQ(readBytes(files.file), " 0 \r\n 3 \r\n 0 \r\nAnna\r\n 0 \r\nZoë\r\n 50 \r\nJörg\r\n 60 \r\n");
-  EXPECT_EQ(readBytes(withSuffix(files.file, ".bak")), damaged);
-  EXPECT_EQ(loadRecords(files, tables).problem, "");
-  EXPECT_EQ(tables.reccount[2], 3);
-  int filesLeft = 0;  // Klotix.dat and its backup; no temporary, no lock
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++filesLeft;
-  EXPECT_EQ(filesLeft, 2);
-}
-
-// A record file kept elsewhere (a synced folder, say) through a link. Not
-// on Windows, where links are for administrators and MinGW's C++ library
-// can neither make nor follow them.
+// A damaged record file, backed up and then replaced twice: in a folder
+// whose name the system's 8-bit code page may not hold, and behind a link
+// to a synced folder, which stays a link while the file it leads to is
+// replaced in that file's own folder. No link on Windows, where links are
+// for administrators and MinGW's C++ library can neither make nor follow
+// them.
+TEST(RecordFiles, ADamagedFileIsBackedUpAndReplacedInAnyFolderAndBehindALink) {
+  struct Case {
+    const char* folder;
+    bool linked;
+  };
+  const Case cases[] = {
+      {"Jörg Zoë Игра", false},
 #ifndef _WIN32
-TEST(RecordFiles, ALinkedRecordFileStaysALinkAndItsTargetIsReplacedInItsOwnFolder) {
-  TempFolder folder;
-  std::filesystem::create_directory(folder / "synced");
-  const std::string damaged = " 0 \r\n 1 \r\n 0 \r\nAnna\r\n";  // Anna's points are missing
-  writeBytes(folder / "synced" / "Klotix.dat", damaged);
-  std::filesystem::create_symlink(std::filesystem::path("synced") / "Klotix.dat", folder / "Klotix.dat");
-  const RecordFiles files{folder / "Klotix.dat", {}};
-
-  RecordTables tables;
-  testing::StderrCapture quiet;
-  ASSERT_TRUE(enterResult(files, tables, 2, "Bob", 50).ok);
-  EXPECT_TRUE(std::filesystem::is_symlink(files.file));
-  EXPECT_EQ(readBytes(folder / "synced" / "Klotix.dat"), " 0 \r\n 2 \r\n 0 \r\nAnna\r\n 0 \r\nBob\r\n 50 \r\n");
-  EXPECT_EQ(readBytes(folder / "synced" / "Klotix.dat.bak"), damaged);
-  int besideTheLink = 0;  // the link and the synced folder, nothing else
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++besideTheLink;
-  EXPECT_EQ(besideTheLink, 2);
-}
+      {"synced", true},
 #endif
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder);
+    TempFolder top;
+    const std::filesystem::path folder = top.path() / pathFromText(c.folder);
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    const std::string damaged = " 0 \r\n 1 \r\n 0 \r\nAnna\r\n";  // Anna's points are missing
+    writeBytes(folder / "Klotix.dat", damaged);
+    const RecordFiles files{(c.linked ? top.path() : folder) / "Klotix.dat", {}};
+    if (c.linked) std::filesystem::create_symlink(std::filesystem::path(c.folder) / "Klotix.dat", files.file);
+
+    RecordTables tables;
+    testing::StderrCapture quiet;
+    ASSERT_TRUE(enterResult(files, tables, 2, "Zoë", 50).ok);
+    ASSERT_TRUE(enterResult(files, tables, 2, "Jörg", 60).ok);
+    EXPECT_EQ(std::filesystem::is_symlink(files.file), c.linked);
+    EXPECT_EQ(readBytes(folder / "Klotix.dat"), " 0 \r\n 3 \r\n 0 \r\nAnna\r\n 0 \r\nZoë\r\n 50 \r\nJörg\r\n 60 \r\n");
+    EXPECT_EQ(readBytes(folder / "Klotix.dat.bak"), damaged);
+    EXPECT_EQ(loadRecords(files, tables).problem, "");
+    int filesLeft = 0;  // the file and its backup; no temporary, no lock
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++filesLeft;
+    EXPECT_EQ(filesLeft, 2);
+  }
+}
 
 }  // namespace
 }  // namespace klotix
