@@ -31,7 +31,7 @@ WINESERVER = os.environ.get("KLOTIX_WINESERVER", "/usr/lib/wine/wineserver")
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Klotix"
 INSTALL_DIR = "drive_c/Program Files/Klotix"
 SHORTCUT = "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Klotix.lnk"
-TIMEOUT = 300
+TIMEOUT = 600
 
 
 def _run(prefix, *command):
@@ -42,9 +42,10 @@ def _run(prefix, *command):
                           text=True, errors="replace", timeout=TIMEOUT, check=False)
 
 
-def _wine(prefix, *arguments):
-    """Runs a Windows program and waits for everything it started, as the
-    uninstaller goes on in a copy of itself after its first process ends."""
+def _wine_and_wait(prefix, *arguments):
+    """Runs a Windows program and waits for everything it started to end:
+    the uninstaller goes on in a copy of itself after its first process
+    ends, and wineboot leaves services running."""
     done = _run(prefix, WINE, *arguments)
     _run(prefix, WINESERVER, "-w")
     return done
@@ -55,8 +56,8 @@ def install(prefix, setup_exe):
     raises RuntimeError if the installer fails."""
     prefix = pathlib.Path(prefix)
     if not (prefix / "system.reg").exists():
-        _wine(prefix, "wineboot", "--init")
-    done = _wine(prefix, str(setup_exe), "/S")
+        _wine_and_wait(prefix, "wineboot", "--init")
+    done = _run(prefix, WINE, str(setup_exe), "/S")
     if done.returncode != 0:
         raise RuntimeError("setup.exe /S exited with %d: %s" % (done.returncode, done.stderr))
 
@@ -87,7 +88,7 @@ def uninstall(prefix):
     match = re.fullmatch(r'"([^"]+)"\s*(.*)', command)
     if not match:
         raise RuntimeError("no usable QuietUninstallString: %r" % command)
-    done = _wine(prefix, match.group(1), *match.group(2).split())
+    done = _wine_and_wait(prefix, match.group(1), *match.group(2).split())
     if done.returncode != 0:
         raise RuntimeError("the uninstaller exited with %d: %s" % (done.returncode, done.stderr))
 
