@@ -7,10 +7,17 @@
 #               libraries and their tests built for Windows and run under Wine
 #   make package  builds the program alone, optimised, and packs it as a
 #               Debian package: build/package/klotix_<version>_<arch>.deb
+#   make windows-package  builds Klotix for Windows and packs it as a
+#               portable zip and an installer in build/windows-release/;
+#               the first time on a machine it builds Qt for Windows too
+#               (scripts/windows-qt, about 45 minutes, kept in ~/.cache)
+#   make test-windows  every test of the Windows program under Wine, and
+#               the installer and the portable zip played end to end
 # Longer checks, not part of `make test`:
 #   make fuzz   fuzzes the record file for FUZZ_SECONDS (default ten minutes)
 #   make soak   plays games on the game logic until SOAK_PIECES pieces fell
-.PHONY: run test package deps release debug asan fuzz-build fuzz soak windows
+.PHONY: run test package deps release debug asan fuzz-build fuzz soak windows \
+        windows-qt windows-release windows-package test-windows
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
@@ -38,6 +45,23 @@ fuzz-build: deps
 windows: deps
 	cmake --preset windows
 	cmake --build --preset windows -j $(JOBS)
+
+# Qt for Windows, built from Debian's source once per machine and cached.
+windows-qt: deps
+	scripts/windows-qt
+
+windows-release: windows-qt
+	cmake --preset windows-release -DKLOTIX_WINDOWS_QT="$$(scripts/windows-qt --prefix)"
+	cmake --build --preset windows-release -j $(JOBS)
+
+windows-package: windows-qt
+	cmake --preset windows-release -DKLOTIX_WINDOWS_QT="$$(scripts/windows-qt --prefix)"
+	cmake --build --preset windows-release --target windows_packages -j $(JOBS)
+
+# The window tests and the end-to-end runs need an X server for Wine.
+test-windows: windows-release
+	cmake --build --preset windows-release --target windows_packages -j $(JOBS)
+	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows-release
 
 # Only the program itself, so a player waits for no test or benchmark.
 run: deps

@@ -6,20 +6,21 @@
 #   cmake --install build/release --prefix /opt/klotix
 #   make package                         # build/package/klotix_<version>_<arch>.deb
 #
-# On Windows and macOS the package is a ZIP archive or a disk image of the
-# installed tree, with Qt deployed into it (see src/app).
+# On Windows: a portable zip and an installer (see windows-packages.cmake);
+# on macOS a disk image of the installed tree; both with Qt deployed into
+# them (see src/app).
 
 set(CPACK_PACKAGE_NAME klotix)
 set(CPACK_PACKAGE_VENDOR "Klotix developers")
 set(CPACK_PACKAGE_CONTACT "Klotix developers <klotix@klotix.example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://klotix.example.org")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Falling-blocks game for the desktop")
-if(WIN32 OR APPLE)
-  if(WIN32)
-    set(CPACK_GENERATOR ZIP)
-  else()
-    set(CPACK_GENERATOR DragNDrop)
-  endif()
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/windows-packages.cmake)
+  return()
+endif()
+if(APPLE)
+  set(CPACK_GENERATOR DragNDrop)
   include(CPack)
   return()
 endif()

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include "game/klotix_game.h"
 #include "main/klotix_main.h"
@@ -20,6 +21,16 @@ std::filesystem::path recordFileIn(const QString& folder) {
   // stays whole on Windows too.
   return std::filesystem::path(folder.toStdU16String()) / kRecordFileName;
 }
+
+// Whether a new file can be made in `folder`, found out by making one and
+// removing it again. Rights alone do not tell: Windows reports folders
+// under Program Files as writable to anyone, and a read-only medium or a
+// system folder refuses files that its rights allow.
+bool takesNewFile(const QString& folder) {
+  if (!QFileInfo(folder).isDir()) return false;
+  QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("Klotix.XXXXXX.tmp")));
+  return probe.open();
+}
 }  // namespace
 
 RecordFiles recordFilesFor(const QString& programFolder, const QString& userFolder) {
@@ -27,8 +38,7 @@ RecordFiles recordFilesFor(const QString& programFolder, const QString& userFold
   // beside itself outlives its removal: even root, who could write there,
   // keeps their records in their own folder.
   const bool installed = findSkin(programFolder, QString::fromLatin1(kSkinFile)) == SkinPlace::kInstalled;
-  const QFileInfo program(programFolder);
-  if (!installed && program.isDir() && program.isWritable()) return {recordFileIn(programFolder), {}};
+  if (!installed && takesNewFile(programFolder)) return {recordFileIn(programFolder), {}};
   QDir().mkpath(userFolder);
   return {recordFileIn(userFolder), installed ? std::filesystem::path() : recordFileIn(programFolder)};
 }

@@ -1,11 +1,13 @@
 #include "app/command_line.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
-#include <cstdio>
+#include <QMessageBox>
 
+#include "app/console.h"
 #include "app/translations.h"
 
 namespace klotix {
@@ -13,18 +15,14 @@ namespace klotix {
 namespace {
 constexpr int kUsageError = 2;
 
-void print(std::FILE* stream, const QString& text) {
-  std::fputs(text.toLocal8Bit().constData(), stream);
-  std::fflush(stream);
-}
-}  // namespace
+struct Answer {
+  int status = 0;
+  ConsoleStream stream = ConsoleStream::kOutput;
+  QString text;
+};
 
-int answerCommandLine(int argc, char* argv[]) {
-  // A core application is enough to read arguments: no display is needed.
-  QCoreApplication core(argc, argv);
-  Translations translations;
-  translations.load(QLocale::system().uiLanguages());
-  translations.install();
+// The answer to the arguments of the running core application.
+Answer answerArguments() {
   const QString program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
 
   QCommandLineParser parser;
@@ -48,19 +46,50 @@ int answerCommandLine(int argc, char* argv[]) {
   }
   if (!error.isEmpty()) {
     const QString hint = QCoreApplication::translate("klotix::CommandLine", "Try '%1 --help' for more information.");
-    print(stderr, QStringLiteral("%1: %2\n%3\n").arg(program, error, hint.arg(program)));
-    return kUsageError;
+    return {kUsageError, ConsoleStream::kError,
+            QStringLiteral("%1: %2\n%3\n").arg(program, error, hint.arg(program))};
   }
   if (parser.isSet(version)) {
-    print(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                QCoreApplication::applicationVersion()));
-  } else if (parser.isSet(help)) {
-    // The usage line names the program as it is called from a shell.
-    QString text = parser.helpText();
-    const QString path = QCoreApplication::arguments().constFirst();
-    print(stdout, text.replace(text.indexOf(path), path.size(), program));
+    return {0, ConsoleStream::kOutput,
+            QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
   }
-  return 0;
+  // The usage line names the program as it is called from a shell.
+  QString text = parser.helpText();
+  const QString path = QCoreApplication::arguments().constFirst();
+  return {0, ConsoleStream::kOutput, text.replace(text.indexOf(path), path.size(), program)};
+}
+
+// Shows the answer in a box, for a program started where no console is:
+// a Windows window program opened from the desktop.
+void showInBox(int argc, char* argv[], const Answer& answer) {
+  QApplication application(argc, argv);
+  Translations translations;
+  translations.load(QLocale::system().uiLanguages());
+  translations.install();
+  // The help's columns are lined up with blanks: a fixed-width font keeps them.
+  QMessageBox box(answer.status == 0 ? QMessageBox::Information : QMessageBox::Warning,
+                  QCoreApplication::applicationName(),
+                  QStringLiteral("<pre>%1</pre>").arg(answer.text.trimmed().toHtmlEscaped()), QMessageBox::Ok);
+  box.exec();
+}
+}  // namespace
+
+int answerCommandLine(int argc, char* argv[]) {
+  Answer answer;
+  {
+    // A core application is enough to read arguments: no display is needed.
+    QCoreApplication core(argc, argv);
+    Translations translations;
+    translations.load(QLocale::system().uiLanguages());
+    translations.install();
+    answer = answerArguments();
+  }
+  if (attachToConsole()) {
+    writeToConsole(answer.stream, answer.text);
+  } else {
+    showInBox(argc, argv, answer);
+  }
+  return answer.status;
 }
 
 }  // namespace klotix
