@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -159,11 +160,16 @@ TEST(RecordFile, ReadingAcceptsHarmlessVariations) {
        tablesOf({{"Zoë", 5}}, {}, {})},
       {"blank lines after the end", std::string(kExample) + "\r\n  \r\n\n",
        tablesOf({{"Anna", 900}, {"Bob", 0}}, {}, {{"Carl", -10}})},
+      {"blank lines up to the last byte read",
+       kExample + std::string(kMaxRecordFileBytes - std::strlen(kExample), '\n'),
+       tablesOf({{"Anna", 900}, {"Bob", 0}}, {}, {{"Carl", -10}})},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
+    TempFolder folder;
+    writeBytes(folder / "Klotix.dat", c.bytes);
     RecordTables loaded;
-    const LoadResult result = parseRecords(c.bytes, loaded);
+    const LoadResult result = Load(folder / "Klotix.dat", loaded);
     EXPECT_TRUE(result.found);
     EXPECT_TRUE(result.clean) << result.problem;
     EXPECT_EQ(result.problem, "");
