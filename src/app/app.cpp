@@ -1,7 +1,6 @@
 #include "app/app.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -29,7 +28,7 @@ RecordFiles recordFilesFor(const QString& programFolder, const QString& userFold
   const bool installed = findSkin(programFolder, QString::fromLatin1(kSkinFile)) == SkinPlace::kInstalled;
   const QFileInfo program(programFolder);
   if (!installed && program.isDir() && program.isWritable()) return {recordFileIn(programFolder), {}};
-  QDir().mkpath(userFolder);
+  // The folder is made by the first save, which reports it when it cannot.
   return {recordFileIn(userFolder), installed ? std::filesystem::path() : recordFileIn(programFolder)};
 }
 

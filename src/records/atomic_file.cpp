@@ -69,7 +69,7 @@ bool replaceAtomically(const std::filesystem::path& file, const std::function<st
 }  // namespace
 
 FileError FileError::of(std::string_view what, const std::filesystem::path& path, std::error_code code) {
-  return {std::string(what) + " " + pathText(path), code.message()};
+  return {std::string(what) + " " + pathText(path), code.message(), pathText(path)};
 }
 
 const AtomicWriteSteps& systemWriteSteps() {

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -187,9 +191,9 @@ TEST(RecordFiles, AFailedSaveReportsTheStepThatFailedAtOnceAndChangesNothing) {
     const char* step;
     const char* failedOn;
   };
-  const Case cases[] = {
+  std::vector<Case> cases = {
       {"folder is a regular file", [](const TempFolder& f) { writeBytes(f / "plain", "not a folder"); },
-       "plain/Klotix.dat", "cannot lock", "plain/Klotix.dat.lock"},
+       "plain/Klotix.dat", "cannot create folder", "plain"},
       {"lock file cannot be made",
        [](const TempFolder& f) { std::filesystem::create_directory(f / "Klotix.dat.lock"); }, "Klotix.dat",
        "cannot lock", "Klotix.dat.lock"},
@@ -213,6 +217,17 @@ TEST(RecordFiles, AFailedSaveReportsTheStepThatFailedAtOnceAndChangesNothing) {
        },
        "Klotix.dat", "cannot keep a copy of the old record file: cannot replace", "Klotix.dat.bak"},
   };
+#ifndef _WIN32
+  if (::geteuid() != 0) {  // root may write in any folder
+    cases.push_back({"folder cannot be made in a read-only one",
+                     [](const TempFolder& f) {
+                       std::filesystem::create_directory(f / "home");
+                       std::filesystem::permissions(f / "home", std::filesystem::perms::owner_read |
+                                                                    std::filesystem::perms::owner_exec);
+                     },
+                     "home/Klotix/Klotix.dat", "cannot create folder", "home/Klotix"});
+  }
+#endif
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     TempFolder folder;
@@ -229,6 +244,7 @@ TEST(RecordFiles, AFailedSaveReportsTheStepThatFailedAtOnceAndChangesNothing) {
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.starts_with(std::string(c.step) + " " + pathText(folder / c.failedOn) + ": "))
         << result.error;
+    EXPECT_EQ(result.place, pathText(folder / c.failedOn));
     EXPECT_EQ(warning, "klotix: records not saved: " + result.error + "\n");
     EXPECT_LT(took, kRecordLockPatience / 2);
     EXPECT_EQ(snapshot(folder.path()), before);  // nothing changed, no temporary or lock left
