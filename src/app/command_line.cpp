@@ -3,7 +3,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLocale>
 #include <cstdio>
 
 #include "app/translations.h"
@@ -23,7 +22,7 @@ int answerCommandLine(int argc, char* argv[]) {
   // A core application is enough to read arguments: no display is needed.
   QCoreApplication core(argc, argv);
   Translations translations;
-  translations.load(QLocale::system().uiLanguages());
+  translations.load(preferredLanguages());
   translations.install();
   const QString program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
 

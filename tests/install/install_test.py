@@ -174,6 +174,8 @@ class InstalledTree(unittest.TestCase):
                  (["--help"], {}, 0, "Usage: klotix [options]", ""),
                  # German from the catalogues in share/klotix/translations
                  (["--help"], {"LANGUAGE": "de"}, 0, "Ein Spiel mit fallenden Blöcken.", ""),
+                 # the C locale passes LANGUAGE over
+                 (["--help"], {"LANGUAGE": "de", "LC_ALL": "C"}, 0, "Usage: klotix [options]", ""),
                  (["--bogus"], {}, 2, "", "klotix: Unknown option 'bogus'.\n" + usage),
                  (["extra"], {}, 2, "", "klotix: Unexpected argument 'extra'.\n" + usage),
                  ([], {}, 1, "", "klotix: cannot open a display (DISPLAY and WAYLAND_DISPLAY are not set)\n"))
