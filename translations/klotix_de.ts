@@ -47,8 +47,12 @@
         <translation>Dein Ergebnis konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <source>Record file: </source>
-        <translation>Rekorddatei: </translation>
+        <source>File: </source>
+        <translation>Datei: </translation>
+    </message>
+    <message>
+        <source>Folder: </source>
+        <translation>Ordner: </translation>
     </message>
     <message>
         <source>Reason: </source>

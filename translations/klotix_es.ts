@@ -47,8 +47,12 @@
         <translation>No se ha podido guardar tu resultado.</translation>
     </message>
     <message>
-        <source>Record file: </source>
-        <translation>Archivo de récords: </translation>
+        <source>File: </source>
+        <translation>Archivo: </translation>
+    </message>
+    <message>
+        <source>Folder: </source>
+        <translation>Carpeta: </translation>
     </message>
     <message>
         <source>Reason: </source>

@@ -47,8 +47,12 @@
         <translation>Votre résultat n’a pas pu être enregistré.</translation>
     </message>
     <message>
-        <source>Record file: </source>
-        <translation>Fichier des records&#xa0;: </translation>
+        <source>File: </source>
+        <translation>Fichier&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Folder: </source>
+        <translation>Dossier&#xa0;: </translation>
     </message>
     <message>
         <source>Reason: </source>

@@ -47,8 +47,12 @@
         <translation>Не удалось сохранить ваш результат.</translation>
     </message>
     <message>
-        <source>Record file: </source>
-        <translation>Файл рекордов: </translation>
+        <source>File: </source>
+        <translation>Файл: </translation>
+    </message>
+    <message>
+        <source>Folder: </source>
+        <translation>Папка: </translation>
     </message>
     <message>
         <source>Reason: </source>

@@ -47,8 +47,12 @@
         <translation>Ditt resultat kunde inte sparas.</translation>
     </message>
     <message>
-        <source>Record file: </source>
-        <translation>Rekordfil: </translation>
+        <source>File: </source>
+        <translation>Fil: </translation>
+    </message>
+    <message>
+        <source>Folder: </source>
+        <translation>Mapp: </translation>
     </message>
     <message>
         <source>Reason: </source>

@@ -1,7 +1,6 @@
 #include "app/app.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -39,7 +38,7 @@ RecordFiles recordFilesFor(const QString& programFolder, const QString& userFold
   // keeps their records in their own folder.
   const bool installed = findSkin(programFolder, QString::fromLatin1(kSkinFile)) == SkinPlace::kInstalled;
   if (!installed && takesNewFile(programFolder)) return {recordFileIn(programFolder), {}};
-  QDir().mkpath(userFolder);
+  // The folder is made by the first save, which reports it when it cannot.
   return {recordFileIn(userFolder), installed ? std::filesystem::path() : recordFileIn(programFolder)};
 }
 

@@ -32,9 +32,10 @@ class App {
 // Where the records of a run are kept. An installed program (its skin in
 // ../share/klotix from `programFolder`, the executable's folder) keeps
 // them in "Klotix.dat" in `userFolder` (the user's application data
-// folder, created when needed), whoever runs it. A copy with its skin
+// folder, made by the first save), whoever runs it. A copy with its skin
 // beside it, or none, keeps them beside itself when a new file can be made
-// in `programFolder` (tried, not judged by its rights); otherwise in `userFolder` too, and until the first save there
+// in `programFolder` (tried, not judged by its rights); otherwise in
+// `userFolder` too, and until the first save there
 // the records shown are those of a "Klotix.dat" in the program folder,
 // which is never written.
 RecordFiles recordFilesFor(const QString& programFolder, const QString& userFolder);

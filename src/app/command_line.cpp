@@ -4,7 +4,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMessageBox>
 
 #include "app/console.h"
@@ -64,7 +63,7 @@ Answer answerArguments() {
 void showInBox(int argc, char* argv[], const Answer& answer) {
   QApplication application(argc, argv);
   Translations translations;
-  translations.load(QLocale::system().uiLanguages());
+  translations.load(preferredLanguages());
   translations.install();
   // The help's columns are lined up with blanks: a fixed-width font keeps them.
   QMessageBox box(answer.status == 0 ? QMessageBox::Information : QMessageBox::Warning,
@@ -80,7 +79,7 @@ int answerCommandLine(int argc, char* argv[]) {
     // A core application is enough to read arguments: no display is needed.
     QCoreApplication core(argc, argv);
     Translations translations;
-    translations.load(QLocale::system().uiLanguages());
+    translations.load(preferredLanguages());
     translations.install();
     answer = answerArguments();
   }

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QFileInfo>
-#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -47,7 +46,7 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext& context, const QStri
     // aborts. The application object is there, but not ready to take
     // catalogues: the line is translated straight from them.
     Translations translations;
-    translations.load(QLocale::system().uiLanguages());
+    translations.load(preferredLanguages());
     const QString line = translations.translate("klotix::Display", "cannot open a display (%1)")
                              .arg(whyNoDisplay(translations));
     std::fprintf(stderr, "%s: %s\n", programName.constData(), line.toLocal8Bit().constData());

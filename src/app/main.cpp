@@ -1,7 +1,6 @@
 // Klotix: a falling-blocks game.
 #include <QApplication>
 #include <QIcon>
-#include <QLocale>
 
 #include "app/app.h"
 #include "app/command_line.h"
@@ -27,7 +26,7 @@ int main(int argc, char* argv[]) {
   const auto application = klotix::openDisplay(argc, argv);
   // Before any window: each shows its texts in the player's language.
   klotix::Translations translations;
-  translations.load(QLocale::system().uiLanguages());
+  translations.load(klotix::preferredLanguages());
   translations.install();
   // The platform's look, with the boxes' icons sharp at any scale.
   QApplication::setStyle(new klotix::BoxIconStyle);

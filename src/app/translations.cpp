@@ -45,6 +45,16 @@ QString Translations::load(const QStringList& uiLanguages) {
   return {};
 }
 
+QStringList preferredLanguages() {
+  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const QByteArray locale = qgetenv(variable);
+    if (locale.isEmpty()) continue;
+    if (locale == "C" || locale == "POSIX") return {};
+    break;
+  }
+  return QLocale::system().uiLanguages();
+}
+
 void Translations::install() {
   for (QTranslator* catalogue : {&klotix_, &qt_}) {
     if (!catalogue->isEmpty()) QCoreApplication::installTranslator(catalogue);

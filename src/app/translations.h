@@ -51,4 +51,10 @@ class Translations {
   bool installed_ = false;
 };
 
+// The player's preferred languages, most preferred first, as
+// QLocale::uiLanguages names them; none, that is English, when the locale
+// of messages (LC_ALL, else LC_MESSAGES, else LANG) is C or POSIX, whatever
+// LANGUAGE says, as in every program translated with gettext.
+QStringList preferredLanguages();
+
 }  // namespace klotix

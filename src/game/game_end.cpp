@@ -2,7 +2,6 @@
 #include <string>
 
 #include "game/game_logic.h"
-#include "records/atomic_file.h"
 #include "records/record_files.h"
 #include "ui/app_identity.h"
 
@@ -29,12 +28,12 @@ void GameLogic::Gameover() {
   const SaveResult saved =
       enterResult(module.recordFiles, module.tables(), module.level, module.playername, s_.points);
   if (!saved.ok) {
-    // Put together from translated parts; the file, and a reason in the
-    // system's own words, are shown as they are.
+    // Put together from translated parts; the file or folder, and a reason
+    // in the system's own words, are shown as they are.
     const Dialogs& d = parts_.dialogs;
-    parts_.dialogs.messageBox(d.translated(kNotSavedText) + "\n\n" + d.translated(kRecordFileLabel) +
-                                  pathText(module.recordFiles.file) + "\n" + d.translated(kReasonLabel) +
-                                  d.translated(saved.reason),
+    parts_.dialogs.messageBox(d.translated(kNotSavedText) + "\n\n" +
+                                  d.translated(saved.placeIsFolder ? kFolderLabel : kFileLabel) + saved.place +
+                                  "\n" + d.translated(kReasonLabel) + d.translated(saved.reason),
                               kAppName, kWarningBoxFlags);
   }
 

@@ -33,11 +33,12 @@ inline constexpr const char* kGameOverTitle = KLOTIX_TRANSLATE_NOOP("klotix::Dia
 inline constexpr int kInfoBoxFlags = mb::kOk | mb::kIconInformation | mb::kRtlReading;  // 0x100040
 inline constexpr int kQuitBoxFlags = mb::kYesNo | mb::kIconQuestion;                    // 36
 // Shown before "Game Over" when the result could not be written to the
-// record file, titled with the program's name: the text, then the file and
-// the reason, each after its label.
+// record file, titled with the program's name: the text, then the file or
+// folder that the failed step was on and the reason, each after its label.
 inline constexpr const char* kNotSavedText =
     KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Your result could not be saved.");
-inline constexpr const char* kRecordFileLabel = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Record file: ");
+inline constexpr const char* kFileLabel = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "File: ");
+inline constexpr const char* kFolderLabel = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Folder: ");
 inline constexpr const char* kReasonLabel = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Reason: ");
 inline constexpr int kWarningBoxFlags = mb::kOk | mb::kIconWarning;
 

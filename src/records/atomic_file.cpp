@@ -53,6 +53,9 @@ bool replaceAtomically(const std::filesystem::path& file, const std::function<st
   if (const std::error_code code = fill(put)) return abandon("cannot write", code, true);
   // Without the flush the move could reach the disk before the data, and a
   // crash would leave an empty or partial file under the target's name.
+  // Whether the flush reaches the medium itself (fsync, F_FULLFSYNC,
+  // FlushFileBuffers) no test can see short of pulling the power: the
+  // power-cut test only checks that it comes before the move. Review it.
   if (const std::error_code code = steps.flush(opened)) return abandon("cannot flush", code, true);
   if (const std::error_code code = steps.close(opened)) return abandon("cannot close", code, false);
   if (const std::error_code code = steps.replace(temporary, file)) {
@@ -66,7 +69,7 @@ bool replaceAtomically(const std::filesystem::path& file, const std::function<st
 }  // namespace
 
 FileError FileError::of(std::string_view what, const std::filesystem::path& path, std::error_code code) {
-  return {std::string(what) + " " + pathText(path), code.message()};
+  return {std::string(what) + " " + pathText(path), code.message(), pathText(path)};
 }
 
 const AtomicWriteSteps& systemWriteSteps() {

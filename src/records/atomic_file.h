@@ -16,13 +16,16 @@
 namespace klotix {
 
 // Why a file operation failed: the step with the path it failed on, for a
-// log, and the system's own words for the cause, for the player.
+// log; the system's own words for the cause, and the file or folder it
+// failed on, for the player.
 struct FileError {
   std::string step;    // "cannot create /home/anna/Klotix.dat.tmp"
   std::string reason;  // "Permission denied"
+  std::string place;   // "/home/anna/Klotix.dat.tmp"
+  bool placeIsFolder = false;
 
   // `what` ("cannot create") and `path` as the step, `code`'s message as
-  // the reason.
+  // the reason, `path` as the place.
   static FileError of(std::string_view what, const std::filesystem::path& path, std::error_code code);
 
   std::string text() const { return step + ": " + reason; }

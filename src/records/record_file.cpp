@@ -21,7 +21,8 @@ bool isRegularFile(const std::filesystem::path& file, FileError& error) {
   if (ec) {
     error = FileError::of("cannot read", file, ec);
   } else {
-    error = {"cannot read " + pathText(file), KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Not a regular file")};
+    error = {"cannot read " + pathText(file), KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Not a regular file"),
+             pathText(file)};
   }
   return false;
 }
@@ -132,7 +133,7 @@ std::filesystem::path followLinks(const std::filesystem::path& file) {
 
 SaveResult saveFailed(const FileError& error) {
   std::cerr << "klotix: records not saved: " << error.text() << '\n';
-  return {false, error.text(), error.reason};
+  return {false, error.text(), error.reason, error.place, error.placeIsFolder};
 }
 
 SaveResult Save(const std::filesystem::path& file, const RecordTables& tables) {

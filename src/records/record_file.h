@@ -21,6 +21,8 @@ struct SaveResult {
   bool ok = true;
   std::string error;   // why the save failed, with the step, for a log
   std::string reason;  // the same in the system's plain words, for the player
+  std::string place;   // the file or folder the failed step was on, for the player
+  bool placeIsFolder = false;
 };
 
 // Reading and writing files

@@ -34,13 +34,16 @@ inline constexpr std::chrono::milliseconds kRecordLockPatience{3000};
 
 // Enters the result of a finished game into the records as the file holds
 // them now, so that what another copy of the program saved since `tables`
-// were loaded is kept. Under the file's lock (see RecordLock) it loads
-// `tables` afresh (as loadRecords), enters the result (see recordResult)
-// and, when that changed them, saves them to files.file.
+// were loaded is kept. It makes the file's folder when missing (the user's
+// data folder before the first save); under the file's lock (see
+// RecordLock) it loads `tables` afresh (as loadRecords), enters the result
+// (see recordResult) and, when that changed them, saves them to files.file.
 //
-// Returns the save's result; ok when nothing needed saving. A lock that
-// cannot be had within `patience`, or at all, fails like a save: nothing is
-// written, and `tables` hold the file's records with the result entered.
+// Returns the save's result; ok when nothing needed saving. A folder that
+// cannot be made, or a lock that cannot be had within `patience` or at
+// all, fails like a save, reported as the first of these steps that
+// failed: nothing is written, and `tables` hold the file's records with
+// the result entered.
 SaveResult enterResult(const RecordFiles& files, RecordTables& tables, int level, const std::string& name,
                        std::int32_t points, std::chrono::milliseconds patience = kRecordLockPatience);
 

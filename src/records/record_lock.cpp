@@ -30,7 +30,8 @@ RecordLock::RecordLock(const std::filesystem::path& file, std::chrono::milliseco
       error_ = code ? FileError::of("cannot lock", path_, code)
                     : FileError{"cannot lock " + pathText(path_),
                                 KLOTIX_TRANSLATE_NOOP("klotix::Dialogs",
-                                                      "Another copy of Klotix is saving its records")};
+                                                      "Another copy of Klotix is saving its records"),
+                                pathText(path_)};
       return;
     }
     std::this_thread::sleep_for(kRetryEvery);

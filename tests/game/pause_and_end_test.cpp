@@ -109,7 +109,7 @@ TEST_F(PauseAndEndTest, AResultThatCannotBeSavedIsReportedBeforeGameOver) {
   ASSERT_EQ(dialogs.boxes.size(), 3u);
   EXPECT_EQ(dialogs.boxes[1].title, "Klotix");
   EXPECT_EQ(dialogs.boxes[1].flags, 0x30);
-  EXPECT_EQ(dialogs.boxes[1].text, "Your result could not be saved.\n\nRecord file: " + pathText(file) +
+  EXPECT_EQ(dialogs.boxes[1].text, "Your result could not be saved.\n\nFile: " + pathText(file) +
                                        "\nReason: " + std::make_error_code(std::errc::is_a_directory).message());
   EXPECT_EQ(dialogs.boxes[2].title, "Game Over!");
   EXPECT_EQ(host.events.back(), "close game");

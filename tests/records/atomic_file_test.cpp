@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -70,6 +75,7 @@ TEST(AtomicFile, AFailureAtAnyStepKeepsTheOldFileAndRemovesTheTemporary) {
 TEST(AtomicFile, ShortAndInterruptedWritesStillWriteEverything) {
   TempFolder folder;
   const auto file = folder / "Klotix.dat";
+  writeBytes(temporaryPathFor(file), std::string(200, '#'));  // longer, left by a killed save
   AtomicWriteSteps steps = systemWriteSteps();
   steps.write = [](platform::NativeFile opened, const char* data, std::size_t size, std::size_t& written) {
     static int calls = 0;
@@ -97,6 +103,29 @@ TEST(AtomicFile, AWriteThatMakesNoProgressFailsInsteadOfLooping) {
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_FALSE(std::filesystem::exists(temporaryPathFor(file)));
 }
+
+#ifndef _WIN32
+// A write the system cuts short, here at the file-size limit as at a quota,
+// must not pass for a whole one: the save fails and the old file stays.
+TEST(AtomicFile, AWriteTheSystemCutsShortFailsTheSave) {
+  TempFolder folder;
+  const auto file = folder / "Klotix.dat";
+  writeBytes(file, "old content");
+  rlimit usual{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &usual), 0);
+  rlimit limited = usual;
+  limited.rlim_cur = 1000;
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+  FileError error;
+  const bool saved = writeFileAtomically(file, std::string(4000, 'x'), &error);
+  ::setrlimit(RLIMIT_FSIZE, &usual);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(error.reason, std::make_error_code(std::errc::file_too_large).message());
+  EXPECT_EQ(readBytes(file), "old content");
+}
+#endif
 
 }  // namespace
 }  // namespace klotix

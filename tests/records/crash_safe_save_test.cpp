@@ -354,10 +354,7 @@ TEST(CrashSafeSave, KillingAProcessThatSavesOverAndOverNeverLeavesAPartialFile) 
     testing::ChildProcess child("save-over-and-over", {pathText(file), std::to_string(version),
                                                        std::to_string(kNameLength), pathText(started)});
     ASSERT_TRUE(child.started());
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!std::filesystem::exists(started) && std::chrono::steady_clock::now() < giveUp) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    testing::waitForFile(started);
     std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<long long>(0, longest)(random)));
     child.kill();
     ASSERT_EQ(child.wait(), testing::ChildProcess::kKilled) << "the saving process stopped by itself";

@@ -2,12 +2,14 @@
 // removed again, and whole-file reads and writes of raw bytes.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace klotix::testing {
 
@@ -43,6 +45,18 @@ inline std::string readBytes(const std::filesystem::path& file) {
 inline void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Waits until `file` exists, as a sign from a child process, for at most
+// `limit`; whether it came.
+inline bool waitForFile(const std::filesystem::path& file,
+                        std::chrono::milliseconds limit = std::chrono::seconds(30)) {
+  const auto giveUp = std::chrono::steady_clock::now() + limit;
+  while (!std::filesystem::exists(file)) {
+    if (std::chrono::steady_clock::now() >= giveUp) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
 }
 
 }  // namespace klotix::testing

@@ -108,8 +108,11 @@ LockAttempt tryLockFile(const std::filesystem::path& lockFile, NativeFile& held,
     const DWORD code = ::GetLastError();
     error = errorOf(code);
     // A file whose removal is pending refuses every open with "access
-    // denied" until its last handle closes: busy, not broken.
-    return code == ERROR_ACCESS_DENIED ? LockAttempt::kBusy : LockAttempt::kFailed;
+    // denied" until its last handle closes: busy, not broken. A folder in
+    // the lock file's place refuses the same way, for good.
+    const DWORD attributes = ::GetFileAttributesW(lockFile.c_str());
+    const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return code == ERROR_ACCESS_DENIED && !folder ? LockAttempt::kBusy : LockAttempt::kFailed;
   }
   OVERLAPPED first{};  // the lock covers the file's first byte
   if (!::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &first)) {
