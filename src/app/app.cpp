@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
