@@ -59,4 +59,3 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licenses RENAME Klotix-L
 install(DIRECTORY ${qt_prefix}/licenses/ DESTINATION licenses)
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses RENAME gcc-runtime-copyright.txt)
 install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licenses RENAME mingw-w64-copyright.txt)
-install(FILES /usr/share/common-licenses/GPL-3 DESTINATION licenses RENAME GPL-3.0.txt)

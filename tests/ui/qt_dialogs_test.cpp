@@ -104,9 +104,9 @@ class QtDialogsTest : public QObject {
       QApplication::setActiveWindow(nullptr);
     }
     QCOMPARE(centres[1], centres[0]);
-    // Frames, not client areas: Windows centres the box's frame, caption
-    // included, on its owner's.
-    QVERIFY((centres[0] - window.frameGeometry().center()).manhattanLength() < 20);
+    // Frames, not client areas. On Windows Qt places the box's frame from
+    // an estimate made before Windows draws it: off by up to a caption.
+    QVERIFY((centres[0] - window.frameGeometry().center()).manhattanLength() < 32);
   }
 };
 

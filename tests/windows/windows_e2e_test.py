@@ -39,6 +39,7 @@ GAME_TITLE = "Klotix (klotix.example.org)"
 MAIN_CLIENT = "483x337"
 GAME_CLIENT = "280x432"
 PROGRAM = r"C:\Program Files\Klotix\bin\klotix.exe"
+TAHOMA_FOLDER = "/usr/share/wine/fonts"
 WAIT = 60.0  # Wine starts slowly on a loaded machine
 
 
@@ -65,8 +66,14 @@ class Wine:
             self.env.pop(name, None)
 
     def run(self, *command, timeout=WAIT):
-        return subprocess.run([self.args.wine, *command], env=self.env, stdin=subprocess.DEVNULL,
-                              capture_output=True, timeout=timeout)
+        """Runs a Windows program and returns what it printed. Its output
+        goes through a file: Wine's server and services, started by the
+        first program, would hold a pipe open long after it ended."""
+        with tempfile.TemporaryFile() as out:
+            subprocess.run([self.args.wine, *command], env=self.env, stdin=subprocess.DEVNULL,
+                           stdout=out, stderr=subprocess.DEVNULL, timeout=timeout)
+            out.seek(0)
+            return out.read()
 
     def start(self, program, log_path):
         with open(log_path, "wb") as out:
@@ -75,7 +82,7 @@ class Wine:
 
     def windows(self):
         """The visible top-level windows inside Windows: {title: "WxH"}."""
-        lines = self.run(self.args.probe).stdout.decode("utf-8", "replace").splitlines()
+        lines = self.run(self.args.probe).decode("utf-8", "replace").splitlines()
         return {title: size for size, _, title in (line.partition("\t") for line in lines)}
 
     def wait_window(self, what, match):
@@ -94,6 +101,14 @@ class Wine:
 
     def stop(self):
         subprocess.run([self.args.wineserver, "-k"], env=self.env, capture_output=True, timeout=WAIT)
+
+
+def give_tahoma(prefix):
+    """Tahoma, the game's font, as every Windows has it: Wine's own copy
+    (Debian's fonts-wine), among the prefix's fonts."""
+    fonts = os.path.join(prefix, "drive_c", "windows", "Fonts")
+    for name in ("tahoma.ttf", "tahomabd.ttf"):
+        shutil.copy(os.path.join(TAHOMA_FOLDER, name), fonts)
 
 
 def x_window(title):
@@ -168,6 +183,7 @@ def walk(args, root, log):
     wine = Wine(args, root, log)
     log("installing %s" % args.setup)
     installer_check.install(wine.prefix, args.setup)
+    give_tahoma(wine.prefix)
     files = installer_check.installed_files(wine.prefix)
     for needed in ("bin/klotix.exe", "bin/Qt6Widgets.dll", "bin/platforms/qwindows.dll", "share/klotix/winaqua.skn",
                    "bin/libstdc++-6.dll", "uninstall.exe"):
@@ -182,7 +198,7 @@ def walk(args, root, log):
     play_one_game(wine, PROGRAM, "Wine Player", os.path.join(root, "installed.log"))
     log("installed game played in %.1f s" % (time.monotonic() - started))
     check(snapshot(program_files) == before, "the game wrote under Program Files")
-    user = wine.run("cmd", "/c", "echo %APPDATA%").stdout.decode().strip()
+    user = wine.run("cmd", "/c", "echo %APPDATA%").decode().strip()
     records = wine.unix(user + r"\Klotix\Klotix.dat")
     check_records(records, "Wine Player")
     kept = open(records, "rb").read()
