@@ -132,13 +132,21 @@ def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "80", text], check=True, timeout=WAIT)
 
 
-def play_one_game(wine, program, player, log_path):
+def shoot(title, path):
+    """Saves the X window that shows `title` as a picture (for the README)."""
+    if path:
+        subprocess.run(["import", "-window", x_window(title), path], check=True, timeout=WAIT)
+
+
+def play_one_game(wine, program, player, log_path, shots=None):
     """Starts `program`, plays a game on the level shown to its quick end
-    and ends the program; checks both windows' client sizes."""
+    and ends the program; checks both windows' client sizes. With `shots`,
+    a folder, saves a picture of each window there."""
     proc = wine.start(program, log_path)
     try:
         main_title, size = wine.wait_window("main window", MAIN_TITLE)
         check(size == MAIN_CLIENT, "main window's client area %s, not %s" % (size, MAIN_CLIENT))
+        shoot(main_title, shots and os.path.join(shots, "windows-main-window.png"))
         keys(main_title, "alt+s")
         wine.wait_window("name box", "Your name")
         type_text(player)
@@ -146,6 +154,7 @@ def play_one_game(wine, program, player, log_path):
         _, size = wine.wait_window("game window", GAME_TITLE)
         check(size == GAME_CLIENT, "game window's client area %s, not %s" % (size, GAME_CLIENT))
         time.sleep(1.0)  # a piece or two fall
+        shoot(GAME_TITLE, shots and os.path.join(shots, "windows-game-window.png"))
         keys(GAME_TITLE, "ctrl+q")
         wine.wait_window("quit question", "Klotix")
         keys("Klotix", "Return")  # Yes
@@ -195,7 +204,7 @@ def walk(args, root, log):
     program_files = wine.unix(r"C:\Program Files\Klotix")
     before = snapshot(program_files)
     started = time.monotonic()
-    play_one_game(wine, PROGRAM, "Wine Player", os.path.join(root, "installed.log"))
+    play_one_game(wine, PROGRAM, "Wine Player", os.path.join(root, "installed.log"), args.screenshots)
     log("installed game played in %.1f s" % (time.monotonic() - started))
     check(snapshot(program_files) == before, "the game wrote under Program Files")
     user = wine.run("cmd", "/c", "echo %APPDATA%").decode().strip()
@@ -231,6 +240,7 @@ def main():
     for name in ("--setup", "--zip", "--probe", "--wine", "--wineserver"):
         parser.add_argument(name, required=True)
     parser.add_argument("--keep", action="store_true", help="keep the prefix and the programs' output")
+    parser.add_argument("--screenshots", help="a folder to save pictures of the installed program's windows in")
     args = parser.parse_args()
     check(os.environ.get("DISPLAY"), "no DISPLAY: run under an X server (make test-windows starts one)")
 
