@@ -135,7 +135,10 @@ def type_text(text):
 def shoot(title, path):
     """Saves the X window that shows `title` as a picture (for the README)."""
     if path:
-        subprocess.run(["import", "-window", x_window(title), path], check=True, timeout=WAIT)
+        window = x_window(title)
+        subprocess.run(["xdotool", "windowraise", window], capture_output=True, timeout=WAIT)
+        time.sleep(1.0)  # painted on top
+        subprocess.run(["import", "-window", window, path], check=True, timeout=WAIT)
 
 
 def play_one_game(wine, program, player, log_path, shots=None):
