@@ -11,9 +11,9 @@
 # them (see src/app).
 
 set(CPACK_PACKAGE_NAME klotix)
-set(CPACK_PACKAGE_VENDOR "Klotix developers")
-set(CPACK_PACKAGE_CONTACT "Klotix developers <klotix@klotix.example.org>")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://klotix.example.org")
+set(CPACK_PACKAGE_VENDOR ${KLOTIX_PUBLISHER})
+set(CPACK_PACKAGE_CONTACT ${KLOTIX_CONTACT})
+set(CPACK_PACKAGE_HOMEPAGE_URL ${KLOTIX_HOMEPAGE})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Falling-blocks game for the desktop")
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/windows-packages.cmake)
