@@ -79,7 +79,9 @@ const AtomicWriteSteps& systemWriteSteps() {
 }
 
 std::string pathText(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
+  // Qt names folders with "/" on Windows too; a player reads the path in
+  // the system's own separators.
+  const std::u8string text = std::filesystem::path(path).make_preferred().u8string();
   return {text.begin(), text.end()};
 }
 

@@ -49,8 +49,9 @@ struct AtomicWriteSteps {
 // The real system calls.
 const AtomicWriteSteps& systemWriteSteps();
 
-// A file name as UTF-8 text for a message, never through the system's
-// 8-bit code page, which on Windows cannot hold every name.
+// A file name as UTF-8 text for a message, in the system's own separators,
+// never through the system's 8-bit code page, which on Windows cannot hold
+// every name.
 std::string pathText(const std::filesystem::path& path);
 
 // The file named by the UTF-8 text `text`.
