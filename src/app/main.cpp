@@ -5,11 +5,15 @@
 #include "app/app.h"
 #include "app/command_line.h"
 #include "app/display.h"
+#include "app/running_mark.h"
 #include "app/translations.h"
 #include "ui/app_identity.h"
 #include "ui/box_icons.h"
 
 int main(int argc, char* argv[]) {
+  // For the whole run, the command line's answers too: while the program
+  // runs, its files are in use, and an installer waits for it to end.
+  const klotix::RunningMark running;
   QCoreApplication::setApplicationName(QString::fromLatin1(klotix::kAppName));
   QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                               .arg(klotix::kVersionMajor)
