@@ -7,10 +7,12 @@
 #               libraries and their tests built for Windows and run under Wine
 #   make package  builds the program alone, optimised, and packs it as a
 #               Debian package: build/package/klotix_<version>_<arch>.deb
-#   make windows-package  builds Klotix for Windows and packs it as a
-#               portable zip and an installer in build/windows-release/;
-#               the first time on a machine it builds Qt for Windows too
-#               (scripts/windows-qt, about 45 minutes, kept in ~/.cache)
+#   make windows-package  builds Klotix for Windows and packs it with
+#               CPack as a portable zip and an installer in
+#               build/windows-release/, signed when KLOTIX_SIGN_PKCS12 and
+#               KLOTIX_SIGN_PASSWORD name a certificate; the first time on a
+#               machine it builds Qt for Windows too (scripts/windows-qt,
+#               about 45 minutes, kept in ~/.cache)
 #   make test-windows  every test of the Windows program under Wine, and
 #               the installer and the portable zip played end to end
 # Longer checks, not part of `make test`:
@@ -58,9 +60,10 @@ windows-package: windows-qt
 	cmake --preset windows-release -DKLOTIX_WINDOWS_QT="$$(scripts/windows-qt --prefix)"
 	cmake --build --preset windows-release --target windows_packages -j $(JOBS)
 
-# The window tests and the end-to-end runs need an X server for Wine.
+# The window tests and the end-to-end runs need an X server for Wine; the
+# end-to-end test packs its own packages, signed with a throwaway
+# certificate, so that those of windows-package stay as they were made.
 test-windows: windows-release
-	cmake --build --preset windows-release --target windows_packages -j $(JOBS)
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows-release
 
 # Only the program itself, so a player waits for no test or benchmark.

@@ -3,31 +3,25 @@
 # which Linux hosts lack). Included by src/app after the klotix target:
 #
 #   bin/klotix.exe                  the program
-#   bin/Qt6{Core,Gui,Widgets}.dll   Qt, in its own DLLs (LGPL)
-#   bin/lib*.dll                    the MinGW runtime: one C++ runtime for
-#                                   the program and Qt
+#   bin/*.dll                       every DLL it and the plugins import, as
+#                                   their imports name them: Qt's (LGPL) and
+#                                   the MinGW runtime's (one C++ runtime for
+#                                   the program and Qt)
 #   bin/platforms/, bin/styles/     Qt's Windows platform and style plugins
 #   bin/translations/qtbase_*.qm    Qt's own texts, from Debian's catalogues
 #   bin/qt.conf                     tells Qt its files are beside the program
-#   licenses/                       the licence texts of all of the above
+#   licenses/                       the licence texts of all of the above,
+#                                   and the notices of the third-party code
+#                                   inside Qt's DLLs (THIRD-PARTY.txt)
 #
 # The catalogues of Klotix itself and the skin are installed by src/app.
-
-# The runtime DLLs of the compiler that built Qt and Klotix.
-set(klotix_runtime_dlls)
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-                  OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  file(REAL_PATH "${path}" path)
-  if(NOT EXISTS "${path}")
-    message(FATAL_ERROR "The compiler's ${dll} was not found")
-  endif()
-  list(APPEND klotix_runtime_dlls ${path})
-endforeach()
+include(${PROJECT_SOURCE_DIR}/cmake/windows/runtime-dlls.cmake)
+klotix_windows_dll_folders(klotix_dll_folders)
+get_filename_component(qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(bin ${CMAKE_INSTALL_BINDIR})
-install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> ${klotix_runtime_dlls}
-        DESTINATION ${bin})
+set(plugins $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION ${bin}/platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION ${bin}/styles)
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\n")
@@ -43,19 +37,31 @@ foreach(language ${KLOTIX_LANGUAGES})
 endforeach()
 install(FILES ${qt_catalogues} DESTINATION ${bin}/translations)
 
-# The MinGW runtime's DLLs come with their debugging data; a player needs
-# none of it.
-install(CODE "
-  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \"\${CMAKE_INSTALL_PREFIX}/${bin}/\${dll}\"
-                    COMMAND_ERROR_IS_FATAL ANY)
-  endforeach()")
-
-# Licences: Klotix's, Qt's with word of the source it was built from (made
-# by scripts/windows-qt), and the GCC runtime's and MinGW-w64's as Debian
-# ships them.
-get_filename_component(qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
+# Licences: Klotix's, and Qt's with word of the source it was built from
+# (made by scripts/windows-qt).
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licenses RENAME Klotix-LICENSE.txt)
 install(DIRECTORY ${qt_prefix}/licenses/ DESTINATION licenses)
-install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses RENAME gcc-runtime-copyright.txt)
-install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licenses RENAME mingw-w64-copyright.txt)
+
+# The DLLs, read from the installed program's and plugins' imports, stripped
+# of the debugging data the MinGW runtime comes with; then the notices of
+# whatever third-party code they hold.
+install(CODE "
+  include(\"${PROJECT_SOURCE_DIR}/cmake/windows/runtime-dlls.cmake\")
+  set(bin \"\${CMAKE_INSTALL_PREFIX}/${bin}\")
+  set(folders \"${klotix_dll_folders}\")
+  set(plugins \"${plugins}\")
+  klotix_runtime_dlls(dlls OBJDUMP \"${CMAKE_OBJDUMP}\" SYSTEM_LIBRARIES \"${KLOTIX_MINGW_ROOT}/lib\"
+    BINARIES \"\${bin}/$<TARGET_FILE_NAME:klotix>\"
+             \"\${bin}/platforms/$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>\"
+             \"\${bin}/styles/$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>\"
+    FOLDERS \${folders})
+  file(INSTALL \${dlls} DESTINATION \"\${bin}\")
+  foreach(dll IN LISTS dlls)
+    get_filename_component(name \"\${dll}\" NAME)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${bin}/\${name}\" COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+  execute_process(COMMAND \"${Python3_EXECUTABLE}\" \"${PROJECT_SOURCE_DIR}/cmake/windows/third-party-notices.py\"
+                          \"${qt_prefix}/klotix-qt-record\" \"\${CMAKE_INSTALL_PREFIX}/licenses\" \"${Qt6_VERSION}\"
+                          \${dlls} \${plugins}
+                  COMMAND_ERROR_IS_FATAL ANY)
+")

@@ -1,14 +1,17 @@
-"""Installs Klotix's setup.exe silently into a Wine prefix and takes it out
-again, for the Windows tests:
+"""Klotix's setup.exe and uninstaller run in a Wine prefix, for the
+Windows tests:
 
-    install(prefix, setup_exe)   setup.exe /S, and waits for it
-    installed_files(prefix)      {relative path: bytes} in Program Files\\Klotix
-    uninstall_entry(prefix)      the values of the uninstall entry, as a dict
-    uninstall(prefix)            runs its QuietUninstallString, and waits
-    leftovers(prefix)            what is left in Program Files, the Start
+    Wine(runner, prefix, wine, wineserver)   runs programs in the prefix,
+                                 through cmake/run-under-wine, which makes it
+    install(wine, setup_exe)     setup.exe /S; its exit code
+    installed_files(wine)        {relative path: bytes} in Program Files\\Klotix
+    uninstall_entry(wine)        the values of the uninstall entry, as a dict
+    uninstall(wine)              runs its QuietUninstallString; its exit code
+    leftovers(wine)              what is left in Program Files, the Start
                                  menu and the registry
     installed_faults(...)        an install checked against its stage
-    uninstall_faults(prefix)     an uninstall that must keep a player's file
+    state(wine)                  the install folder and the entry, to tell
+                                 whether anything changed
 
 Only the standard library is used, plus Debian's Wine (64-bit).
 """
@@ -17,55 +20,67 @@ import os
 import pathlib
 import re
 import subprocess
+import tempfile
+import time
 
-WINE = os.environ.get("KLOTIX_WINE", "/usr/lib/wine/wine64")
-WINESERVER = os.environ.get("KLOTIX_WINESERVER", "/usr/lib/wine/wineserver")
-UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Klotix"
 INSTALL_DIR = "drive_c/Program Files/Klotix"
 SHORTCUT = "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Klotix.lnk"
+PROGRAM = r"C:\Program Files\Klotix\bin\klotix.exe"
 TIMEOUT = 600
 
 
-def _run(prefix, *command):
-    # No menu entries or file associations written into the user's home.
-    env = dict(os.environ, WINEPREFIX=str(prefix), WINEDEBUG="-all",
-               WINEDLLOVERRIDES="winemenubuilder.exe=d")
-    return subprocess.run(command, env=env, stdin=subprocess.DEVNULL, capture_output=True,
-                          text=True, errors="replace", timeout=TIMEOUT, check=False)
+class Wine:
+    """A private prefix, and programs run in it as the tests run them all."""
+
+    def __init__(self, runner, prefix, wine, wineserver):
+        self.prefix = pathlib.Path(prefix)
+        self.command = [runner, str(prefix), wine, wineserver]
+        self.env = dict(os.environ, LC_ALL="C.UTF-8")
+        for name in ("LANGUAGE", "LANG", "LC_MESSAGES", "QT_QPA_PLATFORM", "KLOTIX_DLL_FOLDERS"):
+            self.env.pop(name, None)
+
+    def run(self, *command, timeout=TIMEOUT):
+        """Runs a Windows program; returns its exit code and what it
+        printed. Its output goes through a file: Wine's server and services,
+        started by the first program, would hold a pipe open long after it
+        ended."""
+        with open(os.devnull, "rb") as nothing, tempfile.TemporaryFile() as out:
+            done = subprocess.run(self.command + list(command), env=self.env, stdin=nothing,
+                                  stdout=out, stderr=subprocess.DEVNULL, timeout=timeout)
+            out.seek(0)
+            return done.returncode, out.read().decode("utf-8", "replace")
+
+    def start(self, *command, log=None, stdin=subprocess.DEVNULL, stdout=None):
+        """Starts a Windows program and returns at once."""
+        return subprocess.Popen(self.command + list(command), env=self.env, stdin=stdin,
+                                stdout=stdout or log or subprocess.DEVNULL, stderr=subprocess.STDOUT)
+
+    def stop(self):
+        subprocess.run(self.command + ["--server", "-k"], env=self.env, capture_output=True, timeout=TIMEOUT)
+
+    def unix(self, windows_path):
+        return self.prefix / "drive_c" / pathlib.PureWindowsPath(windows_path[3:])
 
 
-def _wine_and_wait(prefix, *arguments):
-    """Runs a Windows program and waits for everything it started to end:
-    the uninstaller goes on in a copy of itself after its first process
-    ends, and wineboot leaves services running."""
-    done = _run(prefix, WINE, *arguments)
-    _run(prefix, WINESERVER, "-w")
-    return done
+def install(wine, setup_exe):
+    """setup.exe /S; its exit code."""
+    code, _ = wine.run(str(setup_exe), "/S")
+    return code
 
 
-def install(prefix, setup_exe):
-    """Installs silently into the prefix, which is set up first if new;
-    raises RuntimeError if the installer fails."""
-    prefix = pathlib.Path(prefix)
-    if not (prefix / "system.reg").exists():
-        _wine_and_wait(prefix, "wineboot", "--init")
-    done = _run(prefix, WINE, str(setup_exe), "/S")
-    if done.returncode != 0:
-        raise RuntimeError("setup.exe /S exited with %d: %s" % (done.returncode, done.stderr))
-
-
-def installed_files(prefix):
+def installed_files(wine):
     """{path relative to the install folder, with /: size in bytes}."""
-    root = pathlib.Path(prefix) / INSTALL_DIR
+    root = wine.prefix / INSTALL_DIR
     return {path.relative_to(root).as_posix(): path.stat().st_size
             for path in root.rglob("*") if path.is_file()}
 
 
-def uninstall_entry(prefix):
+def uninstall_entry(wine, key):
     """The uninstall entry's values, REG_DWORD ones as int; {} if none."""
-    done = _run(prefix, WINE, "reg", "query", UNINSTALL_KEY, "/reg:64")
+    _, out = wine.run("reg", "query", r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall" "\\" + key,
+                      "/reg:64")
     values = {}
-    for line in done.stdout.splitlines():
+    for line in out.splitlines():
         match = re.match(r"^\s+(.+?)\s+(REG_\w+)(?:\s+(.*))?$", line)
         if match:
             name, kind, value = match.group(1), match.group(2), match.group(3) or ""
@@ -73,75 +88,84 @@ def uninstall_entry(prefix):
     return values
 
 
-def uninstall(prefix):
-    """Runs the entry's QuietUninstallString; raises RuntimeError if there is
-    none or the uninstaller fails."""
-    command = uninstall_entry(prefix).get("QuietUninstallString", "")
+def uninstall(wine, key):
+    """Runs the entry's QuietUninstallString as Windows would; its exit
+    code."""
+    command = uninstall_entry(wine, key).get("QuietUninstallString", "")
     match = re.fullmatch(r'"([^"]+)"\s*(.*)', command)
     if not match:
         raise RuntimeError("no usable QuietUninstallString: %r" % command)
-    done = _wine_and_wait(prefix, match.group(1), *match.group(2).split())
-    if done.returncode != 0:
-        raise RuntimeError("the uninstaller exited with %d: %s" % (done.returncode, done.stderr))
+    # Wine joins the words with blanks again, unquoted, as the entry has them.
+    code, _ = wine.run(match.group(1), *match.group(2).split())
+    # Its own file goes a moment after it ended, removed by a copy of it.
+    uninstaller = match.group(1)
+    deadline = time.monotonic() + 30
+    while code == 0 and wine.unix(uninstaller).exists() and time.monotonic() < deadline:
+        time.sleep(0.1)
+    return code
 
 
-def leftovers(prefix):
+def leftovers(wine, key):
     """Sorted paths, relative to the prefix, of the files and empty folders
     left in the install folder, the Start-menu shortcut if still there, and
-    the uninstall entry's registry key if still there."""
-    prefix = pathlib.Path(prefix)
-    root = prefix / INSTALL_DIR
+    the uninstall entry if still there."""
+    root = wine.prefix / INSTALL_DIR
     left = [path for path in [root, *root.rglob("*")]
             if path.is_file() or (path.is_dir() and not any(path.iterdir()))]
-    left = [path.relative_to(prefix).as_posix() for path in left]
-    if (prefix / SHORTCUT).exists():
+    left = [path.relative_to(wine.prefix).as_posix() for path in left]
+    if (wine.prefix / SHORTCUT).exists():
         left.append(SHORTCUT)
-    if uninstall_entry(prefix):
-        left.append(UNINSTALL_KEY)
+    if uninstall_entry(wine, key):
+        left.append("uninstall entry")
     return sorted(left)
 
 
-def installed_faults(prefix, stage, version):
+def state(wine, key):
+    """Everything an install or uninstall may change, to compare."""
+    root = wine.prefix / INSTALL_DIR
+    files = {path.relative_to(root).as_posix(): path.stat().st_mtime_ns
+             for path in root.rglob("*") if path.is_file()} if root.exists() else {}
+    return files, uninstall_entry(wine, key), (wine.prefix / SHORTCUT).exists()
+
+
+def installed_faults(wine, stage, identity):
     """What is wrong with a silent install made from `stage`: files other
-    than the stage's, no shortcut, uninstall entry values off."""
+    than the stage's, a shortcut missing or not leading to the program, or
+    uninstall entry values off."""
     stage = pathlib.Path(stage)
     faults = []
     expected = {path.relative_to(stage).as_posix(): path.stat().st_size
                 for path in stage.rglob("*") if path.is_file()}
-    files = installed_files(prefix)
-    if files.pop("uninstall.exe", None) is None:
+    files = installed_files(wine)
+    uninstaller = files.pop("uninstall.exe", None)
+    if uninstaller is None:
         faults.append("no uninstall.exe")
     if files != expected:
         faults.append("installed files differ from the stage: missing %s, extra %s, other sizes %s" % (
             sorted(expected.keys() - files.keys()), sorted(files.keys() - expected.keys()),
             sorted(name for name in files.keys() & expected.keys() if files[name] != expected[name])))
-    if not (pathlib.Path(prefix) / SHORTCUT).is_file():
+    shortcut = wine.prefix / SHORTCUT
+    if not shortcut.is_file():
         faults.append("no Start-menu shortcut " + SHORTCUT)
+    elif PROGRAM.encode("utf-16-le") not in shortcut.read_bytes() and PROGRAM.encode() not in shortcut.read_bytes():
+        faults.append("the shortcut does not lead to " + PROGRAM)
     folder = r"C:\Program Files\Klotix"
+    size = sum(expected.values()) + (uninstaller or 0)
     wanted = {
-        "DisplayName": "Klotix",
-        "DisplayVersion": version,
-        "Publisher": "Klotix developers",
-        "DisplayIcon": folder + r"\bin\klotix.exe",
+        "DisplayName": identity["name"],
+        "DisplayVersion": identity["version"],
+        "Publisher": identity["publisher"],
+        "DisplayIcon": PROGRAM,
         "InstallLocation": folder,
-        "UninstallString": '"%s\\uninstall.exe"' % folder,
-        "QuietUninstallString": '"%s\\uninstall.exe" /S' % folder,
-        "URLInfoAbout": "https://klotix.example.org",
-        "EstimatedSize": (sum(expected.values()) + 1023) // 1024,
+        "UninstallString": '"%s\\uninstall.exe" _?=%s' % (folder, folder),
+        "QuietUninstallString": '"%s\\uninstall.exe" /S _?=%s' % (folder, folder),
+        "URLInfoAbout": identity["homepage"],
         "NoModify": 1,
         "NoRepair": 1,
     }
-    entry = uninstall_entry(prefix)
+    entry = uninstall_entry(wine, identity["uninstall_key"])
     faults += ["%s is %r, not %r" % (name, entry.get(name), value)
                for name, value in wanted.items() if entry.get(name) != value]
+    if entry.get("EstimatedSize") not in (size // 1024, (size + 1023) // 1024):
+        faults.append("EstimatedSize is %r KiB for %d bytes" % (entry.get("EstimatedSize"), size))
     return faults
-
-
-def uninstall_faults(prefix):
-    """Uninstalls with a file of the player's in the game's folder; what is
-    left but that file (which must stay)."""
-    notes = pathlib.Path(prefix) / INSTALL_DIR / "bin" / "my notes.txt"
-    notes.write_text("kept\n")
-    uninstall(prefix)
-    left = leftovers(prefix)
-    return [] if left == [INSTALL_DIR + "/bin/my notes.txt"] else ["left after uninstalling: %s" % left]

@@ -1,28 +1,38 @@
 #!/usr/bin/env python3
 """Klotix for Windows as a Windows player meets it, under Wine.
 
-In a private Wine prefix, with Wine's menu builder off so that nothing is
-written into $HOME:
+Packs Klotix with CPack twice: this version signed with a throwaway
+certificate, as a maintainer's would be, and an unsigned older version
+that ships one file more. Then, in a private Wine prefix (Wine's menu
+builder off, so that nothing is written into $HOME):
 
-  setup.exe /S -> Program Files\\Klotix holding exactly the installed tree,
-  a Start-menu shortcut, an uninstall entry -> the installed klotix.exe: main window (client area
-  483 x 337, asked from inside Windows) -> Alt+S, a name -> game window
-  (client area 280 x 432) -> Ctrl+Q, Yes -> "Game Over!" -> main window ->
-  End -> the records are in %APPDATA%\\Klotix\\Klotix.dat with CR LF lines,
-  and nothing was written under Program Files -> the quiet uninstall
-  string leaves no file, shortcut or registry entry, only the records and
-  a file of the player's
-  -> the portable zip, unpacked into a folder of the player's, plays a
-  game too and keeps its records beside klotix.exe.
+  the older version installed, records in %APPDATA%\\Klotix -> with Klotix
+  running, neither this version's setup.exe /S nor the quiet uninstall
+  changes anything, and both end with exit code 3 -> Klotix closed, this
+  version installs over the older one: exactly its own files (the retired
+  one gone), one uninstall entry with this version and size, the shortcut
+  on the new klotix.exe, every signature in place, the records kept ->
+  the installed klotix.exe: main window (client area 483 x 337, asked from
+  inside Windows) -> Alt+S, a name -> game window (280 x 432) -> Ctrl+Q,
+  Yes -> "Game Over!" -> main window -> End; the result is in the records,
+  with CR LF lines, and nothing was written under Program Files -> the
+  same setup.exe again puts back a file that went missing -> with a DLL
+  held open by another program, the uninstall ends with 4 and keeps its
+  entry -> released, the uninstall leaves only the records and a file of
+  the player's -> the portable zip, unpacked into Documents\\Games, is one
+  folder "Klotix" that plays a game and keeps its records beside
+  klotix.exe, also when the zip is unpacked over it again.
 
 Runs on the X server named by DISPLAY (make test-windows starts one); keys
 go in through XTEST (xdotool), window sizes come from window_probe.exe.
 
-    windows_e2e_test.py --setup SETUP.EXE --stage INSTALLED-TREE --version X.Y.Z --zip PORTABLE.ZIP --probe window_probe.exe
-                        --wine WINE --wineserver WINESERVER [--keep]
+    windows_e2e_test.py --cpack-config CPackConfig.cmake --identity klotix-identity.json
+                        --probe window_probe.exe --holder hold_file.exe --runner run-under-wine
+                        --wine WINE --wineserver WINESERVER [--keep] [--screenshots FOLDER]
 """
 
 import argparse
+import json
 import os
 import re
 import shutil
@@ -34,13 +44,16 @@ import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import installer_check  # noqa: E402
+from installer_check import PROGRAM  # noqa: E402
 
 MAIN_TITLE = re.compile(r"^Klotix \(.+\) v\. \d+\.\d+\.\d+$")
 GAME_TITLE = "Klotix (klotix.example.org)"
 MAIN_CLIENT = "483x337"
 GAME_CLIENT = "280x432"
-PROGRAM = r"C:\Program Files\Klotix\bin\klotix.exe"
-TAHOMA_FOLDER = "/usr/share/wine/fonts"
+EXIT_KLOTIX_RUNS = 3
+EXIT_FILES_HELD = 4
+OLD_VERSION = "1.0.0"
+RECORDS = b" 1 \r\n 0 \r\n 0 \r\nOld Player\r\n 70 \r\n"
 WAIT = 60.0  # Wine starts slowly on a loaded machine
 
 
@@ -53,63 +66,22 @@ def check(condition, message):
         raise Failure(message)
 
 
-class Wine:
-    """A private prefix and the programs run in it."""
-
-    def __init__(self, args, root, log):
-        self.args = args
-        self.prefix = os.path.join(root, "prefix")
-        self.log = log
-        self.env = dict(os.environ, WINEPREFIX=self.prefix, WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d",
-                        LC_ALL="C.UTF-8", KLOTIX_WINE=args.wine, KLOTIX_WINESERVER=args.wineserver)
-        for name in ("LANGUAGE", "LANG", "LC_MESSAGES", "QT_QPA_PLATFORM", "WINEPATH"):
-            self.env.pop(name, None)
-
-    def run(self, *command, timeout=WAIT):
-        """Runs a Windows program and returns what it printed. Its output
-        goes through a file: Wine's server and services, started by the
-        first program, would hold a pipe open long after it ended."""
-        with tempfile.TemporaryFile() as out:
-            subprocess.run([self.args.wine, *command], env=self.env, stdin=subprocess.DEVNULL,
-                           stdout=out, stderr=subprocess.DEVNULL, timeout=timeout)
-            out.seek(0)
-            return out.read()
-
-    def start(self, program, log_path):
-        with open(log_path, "wb") as out:
-            return subprocess.Popen([self.args.wine, program], env=self.env, stdin=subprocess.DEVNULL,
-                                    stdout=out, stderr=subprocess.STDOUT)
-
-    def windows(self):
-        """The visible top-level windows inside Windows: {title: "WxH"}."""
-        lines = self.run(self.args.probe).decode("utf-8", "replace").splitlines()
-        return {title: size for size, _, title in (line.partition("\t") for line in lines)}
-
-    def wait_window(self, what, match):
-        """Waits for a window whose title matches; returns (title, client size)."""
-        deadline = time.monotonic() + WAIT
-        while time.monotonic() < deadline:
-            for title, size in self.windows().items():
-                if (match.match(title) if hasattr(match, "match") else title == match):
-                    self.log("%s: %r, client %s" % (what, title, size))
-                    return title, size
-            time.sleep(0.2)
-        raise Failure("timed out waiting for %s; open: %s" % (what, self.windows()))
-
-    def unix(self, windows_path):
-        return os.path.join(self.prefix, "drive_c", *windows_path[3:].split("\\"))
-
-    def stop(self):
-        subprocess.run([self.args.wineserver, "-k"], env=self.env, capture_output=True, timeout=WAIT)
+def windows(wine, probe):
+    """The visible top-level windows inside Windows: {title: "WxH"}."""
+    _, out = wine.run(probe, timeout=WAIT)
+    return {title: size for size, _, title in (line.partition("\t") for line in out.splitlines())}
 
 
-def give_tahoma(prefix):
-    """Tahoma, the game's font, as every Windows has it: Wine's own copy
-    (Debian's fonts-wine), among the prefix's fonts."""
-    fonts = os.path.join(prefix, "drive_c", "windows", "Fonts")
-    for name in ("tahoma.ttf", "tahomabd.ttf"):
-        shutil.copy(os.path.join(TAHOMA_FOLDER, name), fonts)
+def wait_window(wine, probe, log, what, match):
+    """Waits for a window whose title matches; returns (title, client size)."""
+    deadline = time.monotonic() + WAIT
+    while time.monotonic() < deadline:
+        for title, size in windows(wine, probe).items():
+            if (match.match(title) if hasattr(match, "match") else title == match):
+                log("%s: %r, client %s" % (what, title, size))
+                return title, size
+        time.sleep(0.2)
+    raise Failure("timed out waiting for %s; open: %s" % (what, windows(wine, probe)))
 
 
 def x_window(title):
@@ -142,31 +114,36 @@ def shoot(title, path):
         subprocess.run(["import", "-window", window, path], check=True, timeout=WAIT)
 
 
-def play_one_game(wine, program, player, log_path, shots=None):
+def end_from_main_window(title):
+    # From the first record list: six lists, Start new game, then End.
+    keys(title, *["Tab"] * 7, "space")
+
+
+def play_one_game(wine, args, log, program, player, log_path, shots=None):
     """Starts `program`, plays a game on the level shown to its quick end
     and ends the program; checks both windows' client sizes. With `shots`,
     a folder, saves a picture of each window there."""
-    proc = wine.start(program, log_path)
+    with open(log_path, "wb") as out:
+        proc = wine.start(program, log=out)
     try:
-        main_title, size = wine.wait_window("main window", MAIN_TITLE)
+        main_title, size = wait_window(wine, args.probe, log, "main window", MAIN_TITLE)
         check(size == MAIN_CLIENT, "main window's client area %s, not %s" % (size, MAIN_CLIENT))
         shoot(main_title, shots and os.path.join(shots, "windows-main-window.png"))
         keys(main_title, "alt+s")
-        wine.wait_window("name box", "Your name")
+        wait_window(wine, args.probe, log, "name box", "Your name")
         type_text(player)
         keys("Your name", "Return")
-        _, size = wine.wait_window("game window", GAME_TITLE)
+        _, size = wait_window(wine, args.probe, log, "game window", GAME_TITLE)
         check(size == GAME_CLIENT, "game window's client area %s, not %s" % (size, GAME_CLIENT))
         time.sleep(1.0)  # a piece or two fall
         shoot(GAME_TITLE, shots and os.path.join(shots, "windows-game-window.png"))
         keys(GAME_TITLE, "ctrl+q")
-        wine.wait_window("quit question", "Klotix")
+        wait_window(wine, args.probe, log, "quit question", "Klotix")
         keys("Klotix", "Return")  # Yes
-        wine.wait_window("game over box", "Game Over!")
+        wait_window(wine, args.probe, log, "game over box", "Game Over!")
         keys("Game Over!", "Return")
-        main_title, _ = wine.wait_window("main window again", MAIN_TITLE)
-        # From the first record list: six lists, Start new game, then End.
-        keys(main_title, *["Tab"] * 7, "space")
+        main_title, _ = wait_window(wine, args.probe, log, "main window again", MAIN_TITLE)
+        end_from_main_window(main_title)
         proc.wait(timeout=WAIT)
         check(proc.returncode == 0, "klotix.exe ended with %d" % proc.returncode)
     finally:
@@ -174,15 +151,16 @@ def play_one_game(wine, program, player, log_path, shots=None):
             proc.kill()
 
 
-def check_records(path, player):
+def check_records(path, *players):
     check(os.path.isfile(path), "no record file at %s" % path)
     data = open(path, "rb").read()
     lines = data.split(b"\r\n")
     check(lines[-1] == b"" and b"\n" not in data.replace(b"\r\n", b""),
           "%s has lines not ended by CR LF: %r" % (path, data))
-    check(player.encode() in lines, "%s holds no entry for %s: %r" % (path, player, data))
-    points = lines[lines.index(player.encode()) + 1]
-    check(re.fullmatch(rb" \d+ ", points), "%s's points line is %r" % (player, points))
+    for player in players:
+        check(player.encode() in lines, "%s holds no entry for %s: %r" % (path, player, data))
+        points = lines[lines.index(player.encode()) + 1]
+        check(re.fullmatch(rb" \d+ ", points), "%s's points line is %r" % (player, points))
 
 
 def snapshot(folder):
@@ -190,56 +168,167 @@ def snapshot(folder):
             for top, _, names in os.walk(folder) for name in names}
 
 
+def signed(path):
+    """Whether `path` carries an Authenticode signature whose digest matches
+    the file. The throwaway certificate is trusted by nobody, which is all
+    osslsigncode then complains of."""
+    out = subprocess.run(["osslsigncode", "verify", "-in", str(path)], capture_output=True, text=True,
+                         timeout=WAIT)
+    digests = re.findall(r"^(?:Current|Calculated) message digest *: *(\w+)", out.stdout, re.M)
+    return len(digests) == 2 and digests[0] == digests[1]
+
+
+def pack(args, root, log):
+    """This version signed, and an older one with a file more, unsigned;
+    returns (setup.exe, zip, staged tree, older setup.exe)."""
+    keys_folder = os.path.join(root, "signing")
+    os.makedirs(keys_folder)
+    key, certificate, bundle = (os.path.join(keys_folder, name) for name in ("key.pem", "cert.pem", "klotix.p12"))
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                    "/CN=Klotix test signing", "-keyout", key, "-out", certificate],
+                   check=True, capture_output=True, timeout=WAIT)
+    subprocess.run(["openssl", "pkcs12", "-export", "-inkey", key, "-in", certificate, "-out", bundle,
+                    "-passout", "pass:throwaway secret"], check=True, capture_output=True, timeout=WAIT)
+    env = dict(os.environ, KLOTIX_SIGN_PKCS12=bundle, KLOTIX_SIGN_PASSWORD="throwaway secret")
+    env.pop("KLOTIX_SIGN_TIMESTAMP_URL", None)
+    current = os.path.join(root, "packages")
+    started = time.monotonic()
+    subprocess.run(["cpack", "--config", args.cpack_config, "-B", current], env=env, check=True,
+                   capture_output=True, timeout=600)
+    log("packed and signed in %.1f s" % (time.monotonic() - started))
+
+    retired = os.path.join(root, "retired")
+    os.makedirs(os.path.join(retired, "bin"))
+    with open(os.path.join(retired, "bin", "retired.txt"), "w") as text:
+        text.write("only in the older version\n")
+    older = os.path.join(root, "older")
+    env = {name: value for name, value in os.environ.items() if not name.startswith("KLOTIX_SIGN_")}
+    subprocess.run(["cpack", "--config", args.cpack_config, "-G", "NSIS", "-B", older,
+                    "-D", "CPACK_PACKAGE_VERSION=" + OLD_VERSION, "-D", "CPACK_NSIS_COMPRESSOR=zlib",
+                    "-D", "CPACK_INSTALLED_DIRECTORIES=%s;/" % retired], env=env, check=True,
+                   capture_output=True, timeout=600)
+    version = args.identity["version"]
+    return (os.path.join(current, "klotix-%s-setup.exe" % version),
+            os.path.join(current, "klotix-%s-windows.zip" % version),
+            os.path.join(current, "_CPack_Packages", "win64", "NSIS", "klotix-%s-setup" % version),
+            os.path.join(older, "klotix-%s-setup.exe" % OLD_VERSION))
+
+
 def walk(args, root, log):
-    home_before = snapshot(os.path.expanduser("~/.local/share/applications")) \
-        if os.path.isdir(os.path.expanduser("~/.local/share/applications")) else {}
-    wine = Wine(args, root, log)
-    log("installing %s" % args.setup)
-    installer_check.install(wine.prefix, args.setup)
-    give_tahoma(wine.prefix)
-    faults = installer_check.installed_faults(wine.prefix, args.stage, args.version)
+    identity, key = args.identity, args.identity["uninstall_key"]
+    home_applications = os.path.expanduser("~/.local/share/applications")
+    home_before = snapshot(home_applications) if os.path.isdir(home_applications) else {}
+    setup, portable_zip, stage, older_setup = pack(args, root, log)
+    check(signed(setup), "setup.exe is not signed")
+    check(not signed(older_setup), "a package made without a certificate is signed")
+
+    wine = installer_check.Wine(args.runner, os.path.join(root, "prefix"), args.wine, args.wineserver)
+    log("installing version %s" % OLD_VERSION)
+    check(installer_check.install(wine, older_setup) == 0, "the older setup.exe failed")
+    check(installer_check.uninstall_entry(wine, key).get("DisplayVersion") == OLD_VERSION,
+          "the older version's entry is not there")
+    _, user = wine.run("cmd", "/c", "echo %APPDATA%")
+    records = wine.unix(user.strip() + r"\Klotix\Klotix.dat")
+    os.makedirs(os.path.dirname(records))
+    with open(records, "wb") as out:
+        out.write(RECORDS)
+
+    log("while Klotix runs")
+    with open(os.path.join(root, "running.log"), "wb") as out:
+        running = wine.start(PROGRAM, log=out)
+    try:
+        main_title, _ = wait_window(wine, args.probe, log, "main window", MAIN_TITLE)
+        before = installer_check.state(wine, key)
+        code = installer_check.install(wine, setup)
+        check(code == EXIT_KLOTIX_RUNS, "setup.exe /S beside a running Klotix ended with %d" % code)
+        check(installer_check.state(wine, key) == before, "setup.exe changed the installation while Klotix ran")
+        code = installer_check.uninstall(wine, key)
+        check(code == EXIT_KLOTIX_RUNS, "the quiet uninstall beside a running Klotix ended with %d" % code)
+        check(installer_check.state(wine, key) == before, "the uninstaller removed files while Klotix ran")
+        end_from_main_window(main_title)
+        running.wait(timeout=WAIT)
+    finally:
+        if running.poll() is None:
+            running.kill()
+
+    log("updating to version %s" % identity["version"])
+    check(installer_check.install(wine, setup) == 0, "setup.exe over the older version failed")
+    faults = installer_check.installed_faults(wine, stage, identity)
     check(not faults, "; ".join(faults))
+    for path in (wine.unix(PROGRAM), wine.unix(r"C:\Program Files\Klotix\uninstall.exe")):
+        check(signed(path), "%s is not signed" % path)
+    check(open(records, "rb").read() == RECORDS, "the update changed the records")
 
     program_files = wine.unix(r"C:\Program Files\Klotix")
     before = snapshot(program_files)
     started = time.monotonic()
-    play_one_game(wine, PROGRAM, "Wine Player", os.path.join(root, "installed.log"), args.screenshots)
+    play_one_game(wine, args, log, PROGRAM, "Wine Player", os.path.join(root, "installed.log"), args.screenshots)
     log("installed game played in %.1f s" % (time.monotonic() - started))
     check(snapshot(program_files) == before, "the game wrote under Program Files")
-    user = wine.run("cmd", "/c", "echo %APPDATA%").decode().strip()
-    records = wine.unix(user + r"\Klotix\Klotix.dat")
-    check_records(records, "Wine Player")
+    check_records(records, "Old Player", "Wine Player")
     kept = open(records, "rb").read()
 
+    log("repairing")
+    missing = os.path.join(program_files, "bin", "translations", "qtbase_de.qm")
+    os.remove(missing)
+    check(installer_check.install(wine, setup) == 0, "setup.exe over the same version failed")
+    faults = installer_check.installed_faults(wine, stage, identity)
+    check(not faults, "after the repair: " + "; ".join(faults))
+
+    log("uninstalling with a DLL held open")
+    holder = wine.start(args.holder, r"C:\Program Files\Klotix\bin\Qt6Core.dll", stdin=subprocess.PIPE,
+                        stdout=subprocess.PIPE)
+    try:
+        check(holder.stdout.readline().strip() == b"held", "hold_file.exe could not hold Qt6Core.dll")
+        code = installer_check.uninstall(wine, key)
+        check(code == EXIT_FILES_HELD, "the uninstall with a held file ended with %d" % code)
+        check(installer_check.uninstall_entry(wine, key), "the uninstall entry went with a file left")
+    finally:
+        holder.communicate(timeout=WAIT)
     log("uninstalling")
-    faults = installer_check.uninstall_faults(wine.prefix)
-    check(not faults, "; ".join(faults))
+    notes = os.path.join(program_files, "bin", "my notes.txt")
+    with open(notes, "w") as text:
+        text.write("kept\n")
+    code = installer_check.uninstall(wine, key)
+    check(code == 0, "the uninstall ended with %d" % code)
+    left = installer_check.leftovers(wine, key)
+    check(left == [installer_check.INSTALL_DIR + "/bin/my notes.txt"], "left after uninstalling: %s" % left)
     check(open(records, "rb").read() == kept, "the uninstaller changed the records")
 
     # The portable copy, in a folder of the player's.
-    games = wine.unix(user.rsplit("\\", 2)[0] + r"\Documents\Games")
+    games = wine.unix(user.strip().rsplit("\\", 2)[0] + r"\Documents\Games")
     os.makedirs(games, exist_ok=True)
-    with zipfile.ZipFile(args.zip) as archive:
+    with zipfile.ZipFile(portable_zip) as archive:
+        tops = {name.split("/")[0] for name in archive.namelist()}
+        check(tops == {identity["portable_folder"]}, "the zip holds %s, not one folder %s" % (
+            sorted(tops), identity["portable_folder"]))
         archive.extractall(games)
-        top = archive.namelist()[0].split("/")[0]
-    portable = os.path.join(games, top)
-    play_one_game(wine, os.path.join(portable, "klotix.exe"), "Zip Player", os.path.join(root, "portable.log"))
+    portable = os.path.join(games, identity["portable_folder"])
+    check(signed(os.path.join(portable, "klotix.exe")), "the portable klotix.exe is not signed")
+    play_one_game(wine, args, log, os.path.join(portable, "klotix.exe"), "Zip Player",
+                  os.path.join(root, "portable.log"))
     check_records(os.path.join(portable, "Klotix.dat"), "Zip Player")
+    portable_records = open(os.path.join(portable, "Klotix.dat"), "rb").read()
+    with zipfile.ZipFile(portable_zip) as archive:
+        archive.extractall(games)  # the next version, unpacked over this one
+    check(open(os.path.join(portable, "Klotix.dat"), "rb").read() == portable_records,
+          "unpacking the zip again lost the portable copy's records")
     check(open(records, "rb").read() == kept, "the portable copy wrote into %APPDATA%")
     wine.stop()
 
-    home_after = snapshot(os.path.expanduser("~/.local/share/applications")) \
-        if os.path.isdir(os.path.expanduser("~/.local/share/applications")) else {}
+    home_after = snapshot(home_applications) if os.path.isdir(home_applications) else {}
     check(home_after == home_before, "Wine wrote menu entries into $HOME")
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    for name in ("--setup", "--stage", "--version", "--zip", "--probe", "--wine", "--wineserver"):
+    for name in ("--cpack-config", "--identity", "--probe", "--holder", "--runner", "--wine", "--wineserver"):
         parser.add_argument(name, required=True)
     parser.add_argument("--keep", action="store_true", help="keep the prefix and the programs' output")
     parser.add_argument("--screenshots", help="a folder to save pictures of the installed program's windows in")
     args = parser.parse_args()
+    with open(args.identity, encoding="utf-8") as text:
+        args.identity = json.load(text)
     check(os.environ.get("DISPLAY"), "no DISPLAY: run under an X server (make test-windows starts one)")
 
     started = time.monotonic()
@@ -255,13 +344,12 @@ def main():
         log("passed")
     except (Failure, RuntimeError, subprocess.SubprocessError) as e:
         print("FAIL: %s" % e, flush=True)
-        for name in ("installed.log", "portable.log"):
+        for name in ("running.log", "installed.log", "portable.log"):
             path = os.path.join(root, name)
             if os.path.exists(path):
                 print("--- %s\n%s" % (name, open(path, "rb").read().decode(errors="replace")), flush=True)
     finally:
-        subprocess.run([args.wineserver, "-k"], env=dict(os.environ, WINEPREFIX=os.path.join(root, "prefix")),
-                       capture_output=True)
+        installer_check.Wine(args.runner, os.path.join(root, "prefix"), args.wine, args.wineserver).stop()
         if args.keep or failed:
             print("kept: %s" % root)
         else:
