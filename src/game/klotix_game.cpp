@@ -7,6 +7,7 @@
 
 #include "ui/app_identity.h"
 #include "ui/beep.h"
+#include "ui/design_font.h"
 #include "ui/fixed_size.h"
 #include "ui/input_hold.h"
 #include "ui/twips.h"
@@ -101,10 +102,7 @@ void KlotixGame::createControls() {
   shape3_ = new CellGridWidget(previewCells(), palette().color(QPalette::WindowText), PREVIEW_COLOR, canvas);
   shape1_ = new CellGridWidget(playfieldCells(), toQColor(PREVIEW_COLOR), EMPTY_COLOR, canvas);
 
-  QFont font;
-  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-  font.setPointSizeF(24);
-  label3_ = new LabelWidget(tr("Points"), font, canvas);
+  label3_ = new LabelWidget(tr("Points"), designFont(24), canvas);
   label3_->setGeometry(twipRect(135, 1500, 1305, 585));
   label3_->setAlignment(Qt::AlignCenter);
   label3_->setAutoFillBackground(true);

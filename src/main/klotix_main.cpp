@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/design_font.h"
 #include "ui/fit_text.h"
 #include "ui/fixed_size.h"
 #include "ui/list_box.h"
@@ -16,13 +17,6 @@
 namespace klotix {
 
 namespace {
-
-QFont tahoma(double pointSize) {
-  QFont font;
-  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-  font.setPointSizeF(pointSize);
-  return font;
-}
 
 // The buttons' design fonts, in points.
 constexpr double kExitPoints = 9.75;
@@ -62,7 +56,7 @@ KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dia
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("KlotixMain"));  // the skin styles the window by this name
   setAttribute(Qt::WA_StyledBackground);
-  setFont(tahoma(8.25));
+  setFont(designFont(8.25));
   createButtons();
   createRecordFrame();
   setTabOrder();
@@ -76,15 +70,15 @@ KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dia
   // buttons cannot grow: a caption too long for them is fitted instead.
   for (QWidget* widget : Label2_) widenToText(widget);
   for (QWidget* widget : Option_Level_) widenToText(widget);
-  fitButtonText(*Command_Exit_, tahoma(kExitPoints));
-  fitButtonText(*Command_Start_, tahoma(kStartPoints));
+  fitButtonText(*Command_Exit_, designFont(kExitPoints));
+  fitButtonText(*Command_Start_, designFont(kStartPoints));
 }
 
 QSize KlotixMain::clientSize() { return twipRect(0, 0, 7245, 5055).size(); }
 
 void KlotixMain::createButtons() {
   Command_Exit_ = new QPushButton(tr("End"), this);
-  Command_Exit_->setFont(tahoma(kExitPoints));
+  Command_Exit_->setFont(designFont(kExitPoints));
   Command_Exit_->setGeometry(twipRect(180, 120, 975, 615));
   // Return presses a push button that has the focus, as Space does.
   Command_Exit_->setAutoDefault(true);
@@ -101,7 +95,7 @@ void KlotixMain::createButtons() {
   groupOptionButtons(Option_Level_);
 
   Command_Start_ = new QPushButton(tr("&Start new game"), this);
-  Command_Start_->setFont(tahoma(kStartPoints));
+  Command_Start_->setFont(designFont(kStartPoints));
   Command_Start_->setGeometry(twipRect(4380, 120, 2715, 1515));
   Command_Start_->setAutoDefault(true);
   connect(Command_Start_, &QPushButton::clicked, this, [this] { logic_->Command_Start_Click(); });
