@@ -13,6 +13,14 @@
 # of 200 MB, say, to see that it opens as fast as none.
 #
 #   bench/startup.sh [path/to/klotix] [runs] [record file]
+#
+# With --windows, the Windows build (make windows-release) under Wine
+# instead: klotix.exe, installed as the installer installs it, against a
+# bare Qt window (bench/bare_window.cpp) beside it that loads the same DLLs
+# and plugins; both started in turn, runs times each (nine by default),
+# with Wine's server kept warm. Prints the medians and their ratio.
+#
+#   bench/startup.sh --windows [build/windows-release] [runs]
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -64,6 +72,41 @@ cpu_percent_over() {  # pid seconds
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+if [[ ${1:-} == --windows ]]; then
+  build=${2:-$root/build/windows-release}
+  runs=${3:-9}
+  cmake --install "$build" --prefix "$work/stage" --strip >/dev/null
+  cp "$build/bench/bare_window.exe" "$work/stage/bin/"
+  wine=/usr/lib/wine/wine64
+  run=(sh "$root/cmake/run-under-wine" "$work/prefix" "$wine" /usr/lib/wine/wineserver)
+  "${run[@]}" cmd /c exit >/dev/null 2>&1  # makes the prefix, starts the server
+  # Milliseconds from the start of a program until its window is mapped.
+  time_window() {  # program title
+    local t0 t1 pid
+    t0=$(now_ns)
+    "${run[@]}" "$work/stage/bin/$1" >/dev/null 2>&1 &
+    pid=$!
+    wait_window "$2" >/dev/null
+    t1=$(now_ns)
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    awk -v d=$((t1 - t0)) 'BEGIN { printf "%.1f", d / 1e6 }'
+  }
+  time_window klotix.exe '^Klotix \(.*\) v\. ' >/dev/null  # warms the file cache
+  time_window bare_window.exe '^Bare Qt window$' >/dev/null
+  declare -a klotix bare
+  for ((i = 1; i <= runs; ++i)); do
+    klotix+=("$(time_window klotix.exe '^Klotix \(.*\) v\. ')")
+    bare+=("$(time_window bare_window.exe '^Bare Qt window$')")
+    printf 'run %d: klotix.exe %s ms, bare Qt window %s ms\n' "$i" "${klotix[-1]}" "${bare[-1]}"
+  done
+  klotix_median=$(printf '%s\n' "${klotix[@]}" | median)
+  bare_median=$(printf '%s\n' "${bare[@]}" | median)
+  printf 'median of %d runs under Wine: klotix.exe %s ms, bare Qt window %s ms, ratio %s\n' "$runs" \
+    "$klotix_median" "$bare_median" "$(awk -v a="$klotix_median" -v b="$bare_median" 'BEGIN { printf "%.3f", a / b }')"
+  exit 0
+fi
 
 declare -a starts memories peaks idles plays baselines
 for ((run = 1; run <= runs; ++run)); do
