@@ -7,6 +7,7 @@
 
 #include "ui/app_identity.h"
 #include "ui/beep.h"
+#include "ui/device_pixels.h"
 #include "ui/fixed_size.h"
 #include "ui/input_hold.h"
 #include "ui/twips.h"
@@ -17,8 +18,6 @@ namespace klotix {
 namespace {
 
 QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
-
-int pixelOf(int twips) { return static_cast<int>(std::lround(twipsToPixels(twips))); }
 
 // The client area behind the grids: the rounded panel around the preview
 // and the three black lines that frame the playfield.
@@ -39,30 +38,33 @@ class GameCanvas final : public QWidget {
     p.setPen(QPen(Qt::black, 2));
     p.setBrush(toQColor(PREVIEW_COLOR));
     p.drawRoundedRect(panel, 8, 8);
-    // Line1..Line3: two pixels wide, centred on their twip coordinates, on
-    // whole pixels. The sides run down to the bottom line, and the bottom
-    // line runs across both sides, so the corners are closed.
-    const int left = pixelOf(1665) - 1;
-    const int right = pixelOf(4110) - 1;
-    const int top = pixelOf(120);
-    const int bottom = pixelOf(6150) - 1;
-    p.fillRect(QRect(left, top, 2, bottom - top), Qt::black);
-    p.fillRect(QRect(right, top, 2, bottom - top), Qt::black);
-    p.fillRect(QRect(left, bottom, right + 2 - left, 2), Qt::black);
+    // Line1..Line3: two pixels wide, in whole device pixels at every
+    // scale, lying against the playfield's outer borders as its cells draw
+    // them. The sides run from the top of the playfield down to the bottom
+    // line, and the bottom line runs across both sides, so the corners are
+    // closed.
+    const DevicePixels device(p);
+    const QRect field = device.outline(twipRectF(1680, 120, 240 * 9 + 255, 240 * 24 + 255));
+    const int width = device.length(2);
+    const int left = field.left() - width;
+    const int right = field.right() + 1;
+    const int bottom = field.bottom() + 1;
+    device.fill(QRect(left, field.top(), width, bottom - field.top()), Qt::black);
+    device.fill(QRect(right, field.top(), width, bottom - field.top()), Qt::black);
+    device.fill(QRect(left, bottom, right + width - left, width), Qt::black);
   }
 };
 
+// The cells' places, in twips.
 std::vector<QRect> playfieldCells() {
   std::vector<QRect> cells;
-  for (int i = 0; i < kPlayfieldCells; ++i)
-    cells.push_back(twipRect(1680 + 240 * (i % 10), 5880 - 240 * (i / 10), 255, 255));
+  for (int i = 0; i < kPlayfieldCells; ++i) cells.emplace_back(1680 + 240 * (i % 10), 5880 - 240 * (i / 10), 255, 255);
   return cells;
 }
 
 std::vector<QRect> previewCells() {
   std::vector<QRect> cells;
-  for (int i = 0; i < kPreviewCells; ++i)
-    cells.push_back(twipRect(360 + 240 * (i % 4), 480 + 240 * (i / 4), 255, 255));
+  for (int i = 0; i < kPreviewCells; ++i) cells.emplace_back(360 + 240 * (i % 4), 480 + 240 * (i / 4), 255, 255);
   return cells;
 }
 

@@ -17,6 +17,23 @@ using klotix::testing::ScriptedRandom;
 
 using klotix::testing::PaintSpy;
 
+namespace {
+// The lengths of the black runs along a line of `image`, or none if the
+// line holds a colour other than `allowed` and black.
+QList<int> blackRuns(const QImage& image, QPoint from, QPoint step, const QList<QColor>& allowed) {
+  QList<int> runs;
+  bool inRun = false;
+  for (QPoint p = from; image.rect().contains(p); p += step) {
+    const QColor colour = image.pixelColor(p);
+    if (colour != Qt::black && !allowed.contains(colour)) return {};
+    if (colour == Qt::black && !inRun) runs << 0;
+    inRun = colour == Qt::black;
+    if (inRun) ++runs.back();
+  }
+  return runs;
+}
+}  // namespace
+
 class KlotixGameTest : public QObject {
   Q_OBJECT
 
@@ -45,7 +62,7 @@ class KlotixGameTest : public QObject {
 
   void playfieldCellsSitAtTheirTwipPlaces() {
     auto game = openGame();
-    const QWidget* canvas = game->centralWidget();
+    QWidget* canvas = game->centralWidget();
     const auto place = [&](int i) {
       return game->Shape1().mapTo(canvas, game->Shape1().cellRect(i).topLeft());
     };
@@ -60,6 +77,20 @@ class KlotixGameTest : public QObject {
       QCOMPARE(frame.pixelColor(pixel), QColor(Qt::black));
     QCOMPARE(game->Shape1().count(), 250);
     QCOMPARE(game->Shape3().count(), 12);
+    // At every scale, also from between two device pixels, the lines are
+    // crisp: as wide as two pixels in whole device pixels, with nothing
+    // half black beside them (at 125% they were once smeared over 3).
+    const QColor background = canvas->palette().color(QPalette::Window);
+    const QList<QColor> allowed{background, QColor(224, 224, 224), Qt::white};
+    for (qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+      QImage image((QSizeF(canvas->size() + QSize(1, 1)) * scale).toSize(), QImage::Format_RGB32);
+      image.setDevicePixelRatio(scale);
+      image.fill(background);
+      canvas->render(&image, QPoint(1, 1));
+      const int width = qRound(2 * scale);
+      QCOMPARE(blackRuns(image, QPoint(0, 200 * scale), {1, 0}, allowed), QList<int>({width, width}));
+      QCOMPARE(blackRuns(image, QPoint(121 * scale, 0), {0, 1}, allowed), QList<int>{width});
+    }
   }
 
   void loadShowsAnEmptyPlayfieldAndTheNextPiece() {
@@ -228,7 +259,7 @@ class KlotixGameTest : public QObject {
       for (int i = 0; i < 250; ++i) {
         if (game->Shape1().fillColor(i) == before[static_cast<std::size_t>(i)]) continue;
         ++changedCells;
-        changed += game->Shape1().cellRect(i);
+        changed += game->Shape1().repaintRect(i);
       }
       QVERIFY(changedCells > 0);
       QVERIFY(changedCells <= 8);
