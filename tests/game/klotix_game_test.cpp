@@ -88,8 +88,8 @@ class KlotixGameTest : public QObject {
       image.fill(background);
       canvas->render(&image, QPoint(1, 1));
       const int width = qRound(2 * scale);
-      QCOMPARE(blackRuns(image, QPoint(0, 200 * scale), {1, 0}, allowed), QList<int>({width, width}));
-      QCOMPARE(blackRuns(image, QPoint(121 * scale, 0), {0, 1}, allowed), QList<int>{width});
+      QCOMPARE(blackRuns(image, QPoint(0, qRound(200 * scale)), {1, 0}, allowed), QList<int>({width, width}));
+      QCOMPARE(blackRuns(image, QPoint(qRound(121 * scale), 0), {0, 1}, allowed), QList<int>{width});
     }
   }
 
