@@ -159,5 +159,20 @@
         <source>Record</source>
         <translation>Rekorde</translation>
     </message>
+    <message>
+        <source>%1, points</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, Punkte</translation>
+    </message>
+    <message>
+        <source>%1, names</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, Namen</translation>
+    </message>
+    <message>
+        <source>%1, %2 points</source>
+        <comment>a record, read aloud: the name, the points</comment>
+        <translation>%1, %2 Punkte</translation>
+    </message>
 </context>
 </TS>

@@ -159,5 +159,20 @@
         <source>Record</source>
         <translation>Récords</translation>
     </message>
+    <message>
+        <source>%1, points</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, puntos</translation>
+    </message>
+    <message>
+        <source>%1, names</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, nombres</translation>
+    </message>
+    <message>
+        <source>%1, %2 points</source>
+        <comment>a record, read aloud: the name, the points</comment>
+        <translation>%1, %2 puntos</translation>
+    </message>
 </context>
 </TS>
