@@ -74,6 +74,18 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>Другая копия Klotix сохраняет свои рекорды</translation>
     </message>
+    <message>
+        <source>%1: %2 points on Slow</source>
+        <translation>%1 — очков: %2, уровень «Медленно»</translation>
+    </message>
+    <message>
+        <source>%1: %2 points on Medium</source>
+        <translation>%1 — очков: %2, уровень «Средне»</translation>
+    </message>
+    <message>
+        <source>%1: %2 points on Quick</source>
+        <translation>%1 — очков: %2, уровень «Быстро»</translation>
+    </message>
 </context>
 <context>
     <name>klotix::Display</name>
@@ -119,6 +131,23 @@
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Параметры</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right shift the piece, Up turns it, Down drops it, P pauses, Ctrl+Q quits the game.</source>
+        <translation>Клавиши: Влево и Вправо сдвигают фигуру, Вверх поворачивает её, Вниз сбрасывает её, P — пауза, Ctrl+Q — выход из игры.</translation>
+    </message>
+    <message>
+        <source>Next piece</source>
+        <translation>Следующая фигура</translation>
+    </message>
+    <message>
+        <source>Playfield</source>
+        <translation>Игровое поле</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <comment>the points display, read aloud: its value</comment>
+        <translation>Очки: %1</translation>
     </message>
 </context>
 <context>

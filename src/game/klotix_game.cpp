@@ -77,6 +77,9 @@ KlotixGame::KlotixGame(Klotix_Module& module, RandomSource& random, Dialogs& dia
       timer1_([this] { logic_->Timer1_Timer(); }) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("%1 (%2)").arg(kAppName, kWebAddress));
+  // For a screen reader, which cannot see the playfield: the keys.
+  setAccessibleDescription(tr("Keys: Left and Right shift the piece, Up turns it, Down drops it, "
+                              "P pauses, Ctrl+Q quits the game."));
   createControls();
   createActions();
   createMenus();
@@ -101,7 +104,9 @@ void KlotixGame::createControls() {
   setCentralWidget(canvas);
 
   shape3_ = new CellGridWidget(previewCells(), palette().color(QPalette::WindowText), PREVIEW_COLOR, canvas);
+  shape3_->setAccessibleName(tr("Next piece"));
   shape1_ = new CellGridWidget(playfieldCells(), toQColor(PREVIEW_COLOR), EMPTY_COLOR, canvas);
+  shape1_->setAccessibleName(tr("Playfield"));
 
   QFont font;
   font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
@@ -115,6 +120,8 @@ void KlotixGame::createControls() {
   pal.setColor(QPalette::WindowText, QColor(255, 0, 0));
   label3_->setPalette(pal);
   label3_->setFocusPolicy(Qt::NoFocus);
+  // The value alone would read as a bare number.
+  label3_->setSpokenFormat(tr("Points: %1", "the points display, read aloud: its value"));
 }
 
 void KlotixGame::createActions() {
