@@ -18,10 +18,19 @@ points of the game are read off the frozen playfield while the quit box is
 open (no row can be completed in this walk, so the points are 10 for every
 piece that has settled).
 
+Beside the X server the test starts a private session bus and the AT-SPI
+bus launcher, turns the screen reader flag on as Orca does, and reads the
+program over AT-SPI with pyatspi, as a screen reader would: the record
+lists' names, a row read whole, one focus event for one move in a list,
+the points label after the first tick, and the result in the Game Over
+box.
+
 Any line the program prints on stderr fails the test.  On failure a
 screenshot and the program's output are kept and their paths printed.
 
-Only the Python standard library is used, plus Xvfb, xdotool and import.
+Besides the Python standard library: Xvfb, xdotool, import, dbus-daemon,
+dbus-send and at-spi-bus-launcher, and pyatspi, which the system's Python
+has (python3-pyatspi); the helpers here work without it.
 """
 
 import argparse
@@ -117,6 +126,12 @@ SLOW_NAMES_TOP_ROW = (79, 155, 154, 170)
 MEDIUM_LIST_COLOUR = (192, 192, 255)
 
 WAIT = 15.0  # seconds to wait for anything the program should show
+
+# What a screen reader reads: the lists' names, and what the game window
+# and the Game Over box tell it.
+RECORD_LISTS = ["%s, %s" % (level, content) for level in ("Slow", "Medium", "Quick")
+                for content in ("points", "names")]
+GAME_PARTS = ("Next piece", "Playfield")
 
 
 class Failure(Exception):
@@ -251,6 +266,69 @@ class Session:
 
 
 # --------------------------------------------------------------------------
+# What a screen reader reads.
+
+class ScreenReader:
+    """Reads the program's accessibility tree over AT-SPI and hears the
+    focus events it sends, as Orca does, on the buses of the session's
+    environment."""
+
+    SETTLE = 0.5  # seconds in which the events of a key press arrive
+
+    def __init__(self, session):
+        self.s = session
+        os.environ.update({k: session.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS")})
+        import pyatspi  # the system Python's; imported here, so the helpers above need none
+        from gi.repository import GLib
+        self.atspi = pyatspi
+        self.context = GLib.MainContext.default()
+
+    def focus_moves(self, act):
+        """(parent's name, name) of each object that takes the focus when
+        `act` is called."""
+        moves = []
+
+        def on_focus(event):
+            if event.detail1:
+                moves.append((event.source.parent.name, event.source.name))
+        self.atspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+        self._listen()  # the program hears of the listener, and earlier events pass
+        del moves[:]
+        act()
+        self._listen()
+        self.atspi.Registry.deregisterEventListener(on_focus, "object:state-changed:focused")
+        return moves
+
+    def _listen(self):
+        deadline = time.monotonic() + self.SETTLE
+        while time.monotonic() < deadline:
+            while self.context.iteration(False):
+                pass
+            time.sleep(0.01)
+
+    def objects(self, role):
+        """The program's objects of `role`, read afresh."""
+        found = []
+
+        def walk(node):
+            node.clearCache()
+            if node.getRole() == role:
+                found.append(node)
+            for i in range(node.childCount):
+                child = node.getChildAtIndex(i)
+                if child is not None:
+                    walk(child)
+        for app in self.atspi.Registry.getDesktop(0):
+            if app is not None and app.name == "Klotix":
+                walk(app)
+        return found
+
+    def wait_named(self, what, role, name):
+        """Waits for an object of `role` named `name` and returns it."""
+        return self.s.wait_for(what, lambda: next((o for o in self.objects(role) if o.name == name), None))
+
+
+# --------------------------------------------------------------------------
 # The playfield as seen on the screen.
 
 class Board:
@@ -371,6 +449,7 @@ class Game:
 # The walk.
 
 def walk(s, proc, folder, log):
+    reader = ScreenReader(s)
     main = s.wait_window("main window", MAIN_TITLE)
     check(proc.poll() is None, "program ended at start")
     mx, my, _, _ = s.geometry(main)
@@ -380,6 +459,18 @@ def walk(s, proc, folder, log):
                             s.capture()))
     for name, area in (("points", MEDIUM_POINTS_TOP_ROW), ("names", MEDIUM_NAMES_TOP_ROW)):
         check(not has_text(screen, (mx, my), area), "Medium %s list is not empty at start" % name)
+
+    # A screen reader finds the lists by their level and content, reads a
+    # row of either list as the whole record, and hears of one focus for
+    # one move: the row below in the list with the focus (the first one).
+    lists = reader.objects(reader.atspi.ROLE_LIST)
+    check([l.name for l in lists] == RECORD_LISTS, "record lists read as %s" % [l.name for l in lists])
+    rows = [l.getChildAtIndex(0).name for l in lists[:2]]
+    check(rows == ["Anna Maria, 900 points"] * 2, "first Slow rows read as %s" % rows)
+    s.focus(main)
+    moves = reader.focus_moves(lambda: s.key(main, "Down"))
+    check(moves == [("Slow, points", "Bob, 0 points")], "one move in a list told of the focus on %s" % moves)
+    log("record lists read as %s; a move focused %s" % (RECORD_LISTS, moves))
 
     # Start: a blank name is refused and the box comes back.
     s.key(main, "alt+s")
@@ -412,6 +503,13 @@ def walk(s, proc, folder, log):
     log("piece of kind %d entered at %s over %d settled cells"
         % (PIECE_COLOURS[colour], sorted(start), len(game.settled)))
     check(set(columns(start)) <= {4, 5, 6, 7}, "piece entered outside columns 4..7: %s" % sorted(start))
+
+    # The first tick showed 0 points; nothing has settled yet.
+    reader.wait_named("the points label read with its caption", reader.atspi.ROLE_LABEL, "Points: 0")
+    frame = reader.wait_named("the game window", reader.atspi.ROLE_FRAME, GAME_TITLE)
+    check("Ctrl+Q" in frame.description, "the game window's description names no keys: %r" % frame.description)
+    parts = tuple(sorted(o.name for o in reader.objects(reader.atspi.ROLE_IMAGE)))
+    check(parts == GAME_PARTS, "the playfield and the preview read as %s" % (parts,))
 
     fallen, _ = game.wait_piece(
         "the piece to fall",
@@ -500,6 +598,11 @@ def walk(s, proc, folder, log):
         return None
     over = s.wait_for("game over box", game_over_box)
     log("game over box is window %s" % over)
+    # Its text says only that the game is over; a screen reader hears the
+    # result as well.
+    box = reader.wait_named("the game over box", reader.atspi.ROLE_ALERT, GAME_OVER_TITLE)
+    result = "%s: %d points on Medium" % (PLAYER, points)
+    check(box.description == result, "the game over box describes %r, not %r" % (box.description, result))
     check_records(folder, points)
     s.key(over, "Return")
 
@@ -630,6 +733,40 @@ def start_xvfb(env, log, log_file):
     raise Failure("no free X display in :90..:150")
 
 
+LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+
+
+def start_accessibility(env, log, log_file):
+    """Starts a session bus of the test's own with the AT-SPI bus launcher
+    on it, and turns the launcher's screen reader flag on, as Orca does:
+    from then on a Qt program started with `env` speaks AT-SPI.  Returns
+    the bus and the launcher."""
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--nosyslog", "--print-address=1"],
+                           stdout=subprocess.PIPE, stderr=log_file, env=env, preexec_fn=die_with_parent)
+    address = bus.stdout.readline().decode().strip()
+    if not address:
+        stop(bus)
+        raise Failure("the session bus did not start")
+    env["DBUS_SESSION_BUS_ADDRESS"] = address
+    launcher = subprocess.Popen([next((p for p in LAUNCHERS if os.path.exists(p)), LAUNCHERS[0])],
+                                env=dict(env, GSETTINGS_BACKEND="memory"), stdout=subprocess.DEVNULL,
+                                stderr=log_file, preexec_fn=die_with_parent)
+    send = ["dbus-send", "--session", "--print-reply"]
+
+    def launched():
+        owner = subprocess.run(send + ["--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                       "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
+                               env=env, stdout=subprocess.PIPE, stderr=log_file, timeout=WAIT).stdout
+        check(launcher.poll() is None, "the AT-SPI bus launcher ended at start")
+        return b"boolean true" in owner
+    Session(env, log).wait_for("the AT-SPI bus launcher", launched)
+    subprocess.run(send + ["--dest=org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
+                           "string:org.a11y.Status", "string:ScreenReaderEnabled", "variant:boolean:true"],
+                   env=env, stdout=subprocess.DEVNULL, stderr=log_file, check=True, timeout=WAIT)
+    log("session bus pid %d, AT-SPI bus launcher pid %d" % (bus.pid, launcher.pid))
+    return bus, launcher
+
+
 def wait_ready(xvfb, read_fd):
     """True once Xvfb has written its display number, False if it ended."""
     os.set_blocking(read_fd, False)
@@ -690,7 +827,8 @@ def main():
     # logging rules), of its home folder or of its language: the program
     # speaks English, the language of the titles the walk looks for.
     env = {k: v for k, v in os.environ.items()
-           if not k.startswith(("QT_", "QML", "DISPLAY", "WAYLAND", "XDG_", "XAUTHORITY", "LANG", "LC_"))}
+           if not k.startswith(("QT_", "QML", "DISPLAY", "WAYLAND", "XDG_", "XAUTHORITY", "LANG", "LC_",
+                                "DBUS_", "AT_SPI"))}
     env.update(HOME=home, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_DATA_HOME=os.path.join(home, ".local"),
                LC_ALL="C.UTF-8", QT_QPA_PLATFORM="xcb")
@@ -698,12 +836,15 @@ def main():
     stderr_path = os.path.join(root, "klotix.stderr")
     stdout_path = os.path.join(root, "klotix.stdout")
     xvfb = proc = None
+    buses = ()
     session = None
     failed = True
     try:
         with open(os.path.join(root, "xvfb.log"), "wb") as xvfb_log:
             xvfb, display = start_xvfb(env, log, xvfb_log)
         env["DISPLAY"] = display
+        with open(os.path.join(root, "buses.log"), "wb") as buses_log:
+            buses = start_accessibility(env, log, buses_log)
         session = Session(env, log)
         with open(stdout_path, "wb") as out, open(stderr_path, "wb") as err:
             proc = subprocess.Popen([os.path.join(folder, "klotix")], cwd=root, env=env,
@@ -727,6 +868,8 @@ def main():
         if failed:
             save_evidence(session, root, stderr_path, stdout_path, folder)
         stop(proc)
+        for process in reversed(buses):
+            stop(process)
         stop(xvfb)
         if failed and not args.keep:
             # Keep the evidence, not the copy of the program.
