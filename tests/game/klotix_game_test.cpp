@@ -17,23 +17,6 @@ using klotix::testing::ScriptedRandom;
 
 using klotix::testing::PaintSpy;
 
-namespace {
-// The lengths of the black runs along a line of `image`, or none if the
-// line holds a colour other than `allowed` and black.
-QList<int> blackRuns(const QImage& image, QPoint from, QPoint step, const QList<QColor>& allowed) {
-  QList<int> runs;
-  bool inRun = false;
-  for (QPoint p = from; image.rect().contains(p); p += step) {
-    const QColor colour = image.pixelColor(p);
-    if (colour != Qt::black && !allowed.contains(colour)) return {};
-    if (colour == Qt::black && !inRun) runs << 0;
-    inRun = colour == Qt::black;
-    if (inRun) ++runs.back();
-  }
-  return runs;
-}
-}  // namespace
-
 class KlotixGameTest : public QObject {
   Q_OBJECT
 
@@ -87,9 +70,21 @@ class KlotixGameTest : public QObject {
       image.setDevicePixelRatio(scale);
       image.fill(background);
       canvas->render(&image, QPoint(1, 1));
+      // The black runs across and down the playfield, or -1 for a colour
+      // that belongs to none of its parts.
+      const auto blackRuns = [&](QPoint at, QPoint step) {
+        QList<int> runs;
+        for (bool black = false; image.rect().contains(at); at += step) {
+          const QColor colour = image.pixelColor(at);
+          if (colour != Qt::black && !allowed.contains(colour)) return QList<int>{-1};
+          if (colour == Qt::black && !black) runs << 0;
+          if ((black = colour == Qt::black)) ++runs.back();
+        }
+        return runs;
+      };
       const int width = qRound(2 * scale);
-      QCOMPARE(blackRuns(image, QPoint(0, qRound(200 * scale)), {1, 0}, allowed), QList<int>({width, width}));
-      QCOMPARE(blackRuns(image, QPoint(qRound(121 * scale), 0), {0, 1}, allowed), QList<int>{width});
+      QCOMPARE(blackRuns({0, qRound(200 * scale)}, {1, 0}), QList<int>({width, width}));
+      QCOMPARE(blackRuns({qRound(121 * scale), 0}, {0, 1}), QList<int>{width});
     }
   }
 

@@ -2,7 +2,6 @@
 // starting a game, on Qt's offscreen platform with fake dialogs.
 #include "main/klotix_main.h"
 
-#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -182,34 +181,6 @@ class KlotixMainTest : public QObject {
     QTest::keyClick(points, Qt::Key_End);
     QCOMPARE(names->currentRow(), 14);
     QVERIFY(inStep());
-  }
-
-  // A screen reader reads each list by its level and what it holds, and a
-  // row of either list as the whole record. Only the row of the list with
-  // the focus reports the focus, though the other list's current row moves
-  // with it. (That a move sends one focus event, the end-to-end test reads
-  // over AT-SPI: the offscreen platform sends none.)
-  void screenReaderReadsWholeRecordsAndOneFocus() {
-    std::ofstream(module_.recordFiles.file, std::ios::binary) << " 2 \r\n 0 \r\n 0 \r\nAnna\r\n 2310 \r\nBob\r\n 40 \r\n";
-    auto window = openMain();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QListWidget* points = window->List1(0);
-    QListWidget* names = window->List2(0);
-    const auto read = [](QWidget* list) { return QAccessible::queryAccessibleInterface(list); };
-    QCOMPARE(read(points)->text(QAccessible::Name), QStringLiteral("Slow, points"));
-    QCOMPARE(read(window->List2(2))->text(QAccessible::Name), QStringLiteral("Quick, names"));
-    QCOMPARE(read(names)->childCount(), 2);
-    for (QListWidget* list : {points, names})
-      QCOMPARE(read(list)->child(1)->text(QAccessible::Name), QStringLiteral("Bob, 40 points"));
-
-    points->setFocus();
-    QTest::keyClick(points, Qt::Key_Down);
-    QTest::keyClick(points, Qt::Key_Down);
-    QCOMPARE(names->currentRow(), 1);
-    QVERIFY(read(points)->child(1)->state().focused);
-    QVERIFY(read(names)->child(1)->state().selected && !read(names)->child(1)->state().focused);
-    QCOMPARE(read(points)->focusChild(), read(points)->child(1));
   }
 
   void firstOpeningSelectsLevel2() {

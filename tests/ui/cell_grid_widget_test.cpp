@@ -13,9 +13,9 @@ using klotix::testing::PaintSpy;
 
 namespace {
 
-// Cells in twips as the game places them: 17 pixels square at a pitch of
-// 16, `columns` by `rows`, from (10, 20) pixels.
-std::vector<QRect> grid(int columns, int rows = 1) {
+// Cells in twips as the game places them, 17 pixels square at a pitch of
+// 16: `columns` by `rows` from (10, 20) pixels.
+std::vector<QRect> row(int columns, int rows = 1) {
   std::vector<QRect> rects;
   for (int i = 0; i < columns * rows; ++i) rects.emplace_back(150 + 240 * (i % columns), 300 + 240 * (i / columns), 255, 255);
   return rects;
@@ -41,28 +41,28 @@ class CellGridWidgetTest : public QObject {
  private slots:
   void coversTheCellsBoundingBox() {
     QWidget parent;
-    CellGridWidget cells(grid(3), Qt::gray, 0xFFFFFF, &parent);
+    CellGridWidget grid(row(3), Qt::gray, 0xFFFFFF, &parent);
     // With the pixel into which the far borders may reach.
-    QCOMPARE(cells.geometry(), QRect(10, 20, 16 * 2 + 17 + 1, 17 + 1));
-    QCOMPARE(cells.cellRect(0), QRect(0, 0, 17, 17));
-    QCOMPARE(cells.cellRect(2), QRect(32, 0, 17, 17));
+    QCOMPARE(grid.geometry(), QRect(10, 20, 16 * 2 + 17 + 1, 17 + 1));
+    QCOMPARE(grid.cellRect(0), QRect(0, 0, 17, 17));
+    QCOMPARE(grid.cellRect(2), QRect(32, 0, 17, 17));
   }
 
   void reportsEveryColourExactly() {
     QWidget parent;
-    CellGridWidget cells(grid(4), Qt::gray, 0xFFFFFF, &parent);
+    CellGridWidget grid(row(4), Qt::gray, 0xFFFFFF, &parent);
     const Color samples[] = {0x000000, 0x000001, 0x0000FF, 0x00B400, 0x0096FF, 0xC800C8, 0xFF6464, 0xFFFFFF};
     for (Color color : samples) {
-      cells.setFillColor(1, color);
-      QCOMPARE(cells.fillColor(1), color);
+      grid.setFillColor(1, color);
+      QCOMPARE(grid.fillColor(1), color);
     }
-    QCOMPARE(cells.fillColor(0), Color{0xFFFFFF});
+    QCOMPARE(grid.fillColor(0), Color{0xFFFFFF});
   }
 
   void repaintsOnlyTheChangedCell() {
     QWidget window;
     window.resize(120, 60);
-    auto* grid = new CellGridWidget(::grid(5), Qt::gray, 0xFFFFFF, &window);
+    auto* grid = new CellGridWidget(row(5), Qt::gray, 0xFFFFFF, &window);
     PaintSpy spy;
     grid->installEventFilter(&spy);
     window.show();
@@ -100,13 +100,13 @@ class CellGridWidgetTest : public QObject {
     QFETCH(int, border);
     QFETCH(int, inside);
     QWidget window;
-    CellGridWidget cells(grid(3, 2), QColor(224, 224, 224), 0xFFFFFF, &window);
-    cells.setFillColor(1, 0x0000FF);  // red in 0x00BBGGRR
-    cells.setFillColor(3, 0x00B400);
-    QImage image((QSizeF(cells.size() + QSize(1, 1)) * scale).toSize(), QImage::Format_RGB32);
+    auto* grid = new CellGridWidget(row(3, 2), QColor(224, 224, 224), 0xFFFFFF, &window);
+    grid->setFillColor(1, 0x0000FF);  // red in 0x00BBGGRR
+    grid->setFillColor(3, 0x00B400);
+    QImage image((QSizeF(grid->size() + QSize(1, 1)) * scale).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::black);
-    cells.render(&image, QPoint(1, 1));  // one logical pixel in: scale device pixels
+    grid->render(&image, QPoint(1, 1));  // one logical pixel in: `scale` device pixels
     const int first = qRound(scale);
     const int centre = first + border + inside / 2;
     const QList<int> cell{border, inside};
