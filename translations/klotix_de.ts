@@ -74,6 +74,18 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>Ein anderes Klotix speichert gerade seine Rekorde</translation>
     </message>
+    <message>
+        <source>%1: %2 points on Slow</source>
+        <translation>%1: %2 Punkte auf Stufe Langsam</translation>
+    </message>
+    <message>
+        <source>%1: %2 points on Medium</source>
+        <translation>%1: %2 Punkte auf Stufe Mittel</translation>
+    </message>
+    <message>
+        <source>%1: %2 points on Quick</source>
+        <translation>%1: %2 Punkte auf Stufe Schnell</translation>
+    </message>
 </context>
 <context>
     <name>klotix::Display</name>
@@ -120,6 +132,23 @@
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
     </message>
+    <message>
+        <source>Keys: Left and Right shift the piece, Up turns it, Down drops it, P pauses, Ctrl+Q quits the game.</source>
+        <translation>Tasten: Links und Rechts verschieben den Stein, Hoch dreht ihn, Runter lässt ihn fallen, P hält an, Strg+Q beendet das Spiel.</translation>
+    </message>
+    <message>
+        <source>Next piece</source>
+        <translation>Nächster Stein</translation>
+    </message>
+    <message>
+        <source>Playfield</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <comment>the points display, read aloud: its value</comment>
+        <translation>Punkte: %1</translation>
+    </message>
 </context>
 <context>
     <name>klotix::KlotixMain</name>
@@ -158,6 +187,21 @@
     <message>
         <source>Record</source>
         <translation>Rekorde</translation>
+    </message>
+    <message>
+        <source>%1, points</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, Punkte</translation>
+    </message>
+    <message>
+        <source>%1, names</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, Namen</translation>
+    </message>
+    <message>
+        <source>%1, %2 points</source>
+        <comment>a record, read aloud: the name, the points</comment>
+        <translation>%1, %2 Punkte</translation>
     </message>
 </context>
 </TS>

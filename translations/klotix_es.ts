@@ -74,6 +74,18 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>Otra copia de Klotix está guardando sus récords</translation>
     </message>
+    <message>
+        <source>%1: %2 points on Slow</source>
+        <translation>%1: %2 puntos en el nivel Lento</translation>
+    </message>
+    <message>
+        <source>%1: %2 points on Medium</source>
+        <translation>%1: %2 puntos en el nivel Medio</translation>
+    </message>
+    <message>
+        <source>%1: %2 points on Quick</source>
+        <translation>%1: %2 puntos en el nivel Rápido</translation>
+    </message>
 </context>
 <context>
     <name>klotix::Display</name>
@@ -120,6 +132,23 @@
         <source>&amp;Options</source>
         <translation>&amp;Opciones</translation>
     </message>
+    <message>
+        <source>Keys: Left and Right shift the piece, Up turns it, Down drops it, P pauses, Ctrl+Q quits the game.</source>
+        <translation>Teclas: Izquierda y Derecha mueven la pieza, Arriba la gira, Abajo la deja caer, P pausa, Ctrl+Q abandona la partida.</translation>
+    </message>
+    <message>
+        <source>Next piece</source>
+        <translation>Pieza siguiente</translation>
+    </message>
+    <message>
+        <source>Playfield</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <comment>the points display, read aloud: its value</comment>
+        <translation>Puntos: %1</translation>
+    </message>
 </context>
 <context>
     <name>klotix::KlotixMain</name>
@@ -158,6 +187,21 @@
     <message>
         <source>Record</source>
         <translation>Récords</translation>
+    </message>
+    <message>
+        <source>%1, points</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, puntos</translation>
+    </message>
+    <message>
+        <source>%1, names</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, nombres</translation>
+    </message>
+    <message>
+        <source>%1, %2 points</source>
+        <comment>a record, read aloud: the name, the points</comment>
+        <translation>%1, %2 puntos</translation>
     </message>
 </context>
 </TS>

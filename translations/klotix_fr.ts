@@ -74,6 +74,18 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>Une autre copie de Klotix enregistre ses records</translation>
     </message>
+    <message>
+        <source>%1: %2 points on Slow</source>
+        <translation>%1 : %2 points au niveau Lent</translation>
+    </message>
+    <message>
+        <source>%1: %2 points on Medium</source>
+        <translation>%1 : %2 points au niveau Moyen</translation>
+    </message>
+    <message>
+        <source>%1: %2 points on Quick</source>
+        <translation>%1 : %2 points au niveau Rapide</translation>
+    </message>
 </context>
 <context>
     <name>klotix::Display</name>
@@ -120,6 +132,23 @@
         <source>&amp;Options</source>
         <translation>&amp;Options</translation>
     </message>
+    <message>
+        <source>Keys: Left and Right shift the piece, Up turns it, Down drops it, P pauses, Ctrl+Q quits the game.</source>
+        <translation>Touches : Gauche et Droite déplacent la pièce, Haut la tourne, Bas la fait tomber, P met en pause, Ctrl+Q quitte la partie.</translation>
+    </message>
+    <message>
+        <source>Next piece</source>
+        <translation>Pièce suivante</translation>
+    </message>
+    <message>
+        <source>Playfield</source>
+        <translation>Aire de jeu</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <comment>the points display, read aloud: its value</comment>
+        <translation>Points : %1</translation>
+    </message>
 </context>
 <context>
     <name>klotix::KlotixMain</name>
@@ -158,6 +187,21 @@
     <message>
         <source>Record</source>
         <translation>Records</translation>
+    </message>
+    <message>
+        <source>%1, points</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, points</translation>
+    </message>
+    <message>
+        <source>%1, names</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, noms</translation>
+    </message>
+    <message>
+        <source>%1, %2 points</source>
+        <comment>a record, read aloud: the name, the points</comment>
+        <translation>%1, %2 points</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,18 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>Другая копия Klotix сохраняет свои рекорды</translation>
     </message>
+    <message>
+        <source>%1: %2 points on Slow</source>
+        <translation>%1 — очков: %2, уровень «Медленно»</translation>
+    </message>
+    <message>
+        <source>%1: %2 points on Medium</source>
+        <translation>%1 — очков: %2, уровень «Средне»</translation>
+    </message>
+    <message>
+        <source>%1: %2 points on Quick</source>
+        <translation>%1 — очков: %2, уровень «Быстро»</translation>
+    </message>
 </context>
 <context>
     <name>klotix::Display</name>
@@ -120,6 +132,23 @@
         <source>&amp;Options</source>
         <translation>&amp;Параметры</translation>
     </message>
+    <message>
+        <source>Keys: Left and Right shift the piece, Up turns it, Down drops it, P pauses, Ctrl+Q quits the game.</source>
+        <translation>Клавиши: Влево и Вправо сдвигают фигуру, Вверх поворачивает её, Вниз сбрасывает её, P — пауза, Ctrl+Q — выход из игры.</translation>
+    </message>
+    <message>
+        <source>Next piece</source>
+        <translation>Следующая фигура</translation>
+    </message>
+    <message>
+        <source>Playfield</source>
+        <translation>Игровое поле</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <comment>the points display, read aloud: its value</comment>
+        <translation>Очки: %1</translation>
+    </message>
 </context>
 <context>
     <name>klotix::KlotixMain</name>
@@ -158,6 +187,21 @@
     <message>
         <source>Record</source>
         <translation>Рекорды</translation>
+    </message>
+    <message>
+        <source>%1, points</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, очки</translation>
+    </message>
+    <message>
+        <source>%1, names</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, имена</translation>
+    </message>
+    <message>
+        <source>%1, %2 points</source>
+        <comment>a record, read aloud: the name, the points</comment>
+        <translation>%1, очков: %2</translation>
     </message>
 </context>
 </TS>

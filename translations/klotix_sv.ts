@@ -74,6 +74,18 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>En annan kopia av Klotix sparar sina rekord</translation>
     </message>
+    <message>
+        <source>%1: %2 points on Slow</source>
+        <translation>%1: %2 poäng på nivå Långsam</translation>
+    </message>
+    <message>
+        <source>%1: %2 points on Medium</source>
+        <translation>%1: %2 poäng på nivå Medel</translation>
+    </message>
+    <message>
+        <source>%1: %2 points on Quick</source>
+        <translation>%1: %2 poäng på nivå Snabb</translation>
+    </message>
 </context>
 <context>
     <name>klotix::Display</name>
@@ -120,6 +132,23 @@
         <source>&amp;Options</source>
         <translation>&amp;Alternativ</translation>
     </message>
+    <message>
+        <source>Keys: Left and Right shift the piece, Up turns it, Down drops it, P pauses, Ctrl+Q quits the game.</source>
+        <translation>Tangenter: Vänster och Höger flyttar biten, Upp vrider den, Ner släpper den, P pausar, Ctrl+Q avslutar spelet.</translation>
+    </message>
+    <message>
+        <source>Next piece</source>
+        <translation>Nästa bit</translation>
+    </message>
+    <message>
+        <source>Playfield</source>
+        <translation>Spelplan</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <comment>the points display, read aloud: its value</comment>
+        <translation>Poäng: %1</translation>
+    </message>
 </context>
 <context>
     <name>klotix::KlotixMain</name>
@@ -158,6 +187,21 @@
     <message>
         <source>Record</source>
         <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>%1, points</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, poäng</translation>
+    </message>
+    <message>
+        <source>%1, names</source>
+        <comment>a record list, read aloud: its level, what it holds</comment>
+        <translation>%1, namn</translation>
+    </message>
+    <message>
+        <source>%1, %2 points</source>
+        <comment>a record, read aloud: the name, the points</comment>
+        <translation>%1, %2 poäng</translation>
     </message>
 </context>
 </TS>

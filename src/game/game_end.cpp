@@ -7,6 +7,24 @@
 
 namespace klotix {
 
+namespace {
+// `text` with %1 and %2 replaced by `first` and `second` in one pass, so
+// that a name holding "%2" stays as it is.
+std::string withArguments(const std::string& text, const std::string& first, const std::string& second) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool argument = text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2');
+    if (!argument) {
+      out += text[i];
+      continue;
+    }
+    out += text[i + 1] == '1' ? first : second;
+    ++i;
+  }
+  return out;
+}
+}  // namespace
+
 void GameLogic::quit_menu_Click() {
   parts_.Timer1.setEnabled(false);
   // No title of its own: the box shows the application's title.
@@ -37,7 +55,13 @@ void GameLogic::Gameover() {
                               kAppName, kWarningBoxFlags);
   }
 
-  parts_.dialogs.messageBox(kGameOverText, kGameOverTitle, kInfoBoxFlags);
+  // The box's text says only that the game is over; a screen reader hears
+  // the result as well.
+  std::string result;
+  if (module.level >= 1 && module.level <= kLevels)
+    result = withArguments(parts_.dialogs.translated(kGameOverResults[module.level - 1]), module.playername,
+                           std::to_string(s_.points));
+  parts_.dialogs.messageBox(kGameOverText, kGameOverTitle, kInfoBoxFlags, result);
   parts_.host.openMainWindow();
   parts_.host.closeGameWindow();
 }

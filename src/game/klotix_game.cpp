@@ -8,6 +8,7 @@
 #include "ui/app_identity.h"
 #include "ui/beep.h"
 #include "ui/design_font.h"
+#include "ui/device_pixels.h"
 #include "ui/fixed_size.h"
 #include "ui/input_hold.h"
 #include "ui/twips.h"
@@ -18,8 +19,6 @@ namespace klotix {
 namespace {
 
 QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
-
-int pixelOf(int twips) { return static_cast<int>(std::lround(twipsToPixels(twips))); }
 
 // The client area behind the grids: the rounded panel around the preview
 // and the three black lines that frame the playfield.
@@ -40,30 +39,33 @@ class GameCanvas final : public QWidget {
     p.setPen(QPen(Qt::black, 2));
     p.setBrush(toQColor(PREVIEW_COLOR));
     p.drawRoundedRect(panel, 8, 8);
-    // Line1..Line3: two pixels wide, centred on their twip coordinates, on
-    // whole pixels. The sides run down to the bottom line, and the bottom
-    // line runs across both sides, so the corners are closed.
-    const int left = pixelOf(1665) - 1;
-    const int right = pixelOf(4110) - 1;
-    const int top = pixelOf(120);
-    const int bottom = pixelOf(6150) - 1;
-    p.fillRect(QRect(left, top, 2, bottom - top), Qt::black);
-    p.fillRect(QRect(right, top, 2, bottom - top), Qt::black);
-    p.fillRect(QRect(left, bottom, right + 2 - left, 2), Qt::black);
+    // Line1..Line3: two pixels wide, in whole device pixels at every
+    // scale, lying against the playfield's outer borders as its cells draw
+    // them. The sides run from the top of the playfield down to the bottom
+    // line, and the bottom line runs across both sides, so the corners are
+    // closed.
+    const DevicePixels device(p);
+    const QRect field = device.outline(twipRectF(1680, 120, 240 * 9 + 255, 240 * 24 + 255));
+    const int width = device.length(2);
+    const int left = field.left() - width;
+    const int right = field.right() + 1;
+    const int bottom = field.bottom() + 1;
+    device.fill(QRect(left, field.top(), width, bottom - field.top()), Qt::black);
+    device.fill(QRect(right, field.top(), width, bottom - field.top()), Qt::black);
+    device.fill(QRect(left, bottom, right + width - left, width), Qt::black);
   }
 };
 
+// The cells' places, in twips.
 std::vector<QRect> playfieldCells() {
   std::vector<QRect> cells;
-  for (int i = 0; i < kPlayfieldCells; ++i)
-    cells.push_back(twipRect(1680 + 240 * (i % 10), 5880 - 240 * (i / 10), 255, 255));
+  for (int i = 0; i < kPlayfieldCells; ++i) cells.emplace_back(1680 + 240 * (i % 10), 5880 - 240 * (i / 10), 255, 255);
   return cells;
 }
 
 std::vector<QRect> previewCells() {
   std::vector<QRect> cells;
-  for (int i = 0; i < kPreviewCells; ++i)
-    cells.push_back(twipRect(360 + 240 * (i % 4), 480 + 240 * (i / 4), 255, 255));
+  for (int i = 0; i < kPreviewCells; ++i) cells.emplace_back(360 + 240 * (i % 4), 480 + 240 * (i / 4), 255, 255);
   return cells;
 }
 
@@ -76,6 +78,9 @@ KlotixGame::KlotixGame(Klotix_Module& module, RandomSource& random, Dialogs& dia
       timer1_([this] { logic_->Timer1_Timer(); }) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("%1 (%2)").arg(kAppName, kWebAddress));
+  // For a screen reader, which cannot see the playfield: the keys.
+  setAccessibleDescription(tr("Keys: Left and Right shift the piece, Up turns it, Down drops it, "
+                              "P pauses, Ctrl+Q quits the game."));
   createControls();
   createActions();
   createMenus();
@@ -100,7 +105,9 @@ void KlotixGame::createControls() {
   setCentralWidget(canvas);
 
   shape3_ = new CellGridWidget(previewCells(), palette().color(QPalette::WindowText), PREVIEW_COLOR, canvas);
+  shape3_->setAccessibleName(tr("Next piece"));
   shape1_ = new CellGridWidget(playfieldCells(), toQColor(PREVIEW_COLOR), EMPTY_COLOR, canvas);
+  shape1_->setAccessibleName(tr("Playfield"));
 
   label3_ = new LabelWidget(tr("Points"), designFont(24), canvas);
   label3_->setGeometry(twipRect(135, 1500, 1305, 585));
@@ -111,6 +118,8 @@ void KlotixGame::createControls() {
   pal.setColor(QPalette::WindowText, QColor(255, 0, 0));
   label3_->setPalette(pal);
   label3_->setFocusPolicy(Qt::NoFocus);
+  // The value alone would read as a bare number.
+  label3_->setSpokenFormat(tr("Points: %1", "the points display, read aloud: its value"));
 }
 
 void KlotixGame::createActions() {

@@ -123,6 +123,11 @@ void KlotixMain::createRecordFrame() {
       list->setSortingEnabled(false);
     }
     pairLists(List1_[i], List2_[i]);
+    // A screen reader finds no caption on a list: each is named by its
+    // level and what it holds.
+    const QString level = tr(look.heading);
+    List1_[i]->setAccessibleName(tr("%1, points", "a record list, read aloud: its level, what it holds").arg(level));
+    List2_[i]->setAccessibleName(tr("%1, names", "a record list, read aloud: its level, what it holds").arg(level));
   }
 }
 
@@ -156,7 +161,11 @@ void KlotixMain::applySkin() { Skin1_.ApplySkin(this); }
 
 void KlotixMain::addRecordRow(int levelIndex, const std::string& points, const std::string& name) {
   const auto i = static_cast<std::size_t>(levelIndex);
-  addPairedRow(List1_.at(i), List2_.at(i), QString::fromStdString(points), QString::fromStdString(name));
+  const QString shownPoints = QString::fromStdString(points);
+  const QString shownName = QString::fromStdString(name);
+  // Either half of a row is read as the whole record.
+  addPairedRow(List1_.at(i), List2_.at(i), shownPoints, shownName,
+               tr("%1, %2 points", "a record, read aloud: the name, the points").arg(shownName, shownPoints));
 }
 
 void KlotixMain::selectRecordRow(int levelIndex, int row) {

@@ -1,12 +1,25 @@
 #include "ui/cell_grid_widget.h"
 
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include "ui/device_pixels.h"
+#include "ui/twips.h"
 
 namespace klotix {
 
 namespace {
 QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+// A screen reader reads a grid as a picture, by its accessible name, not
+// as an anonymous filler. CellGridWidget has no meta-object of its own:
+// Qt asks for it as the QWidget it is.
+QAccessibleInterface* cellGridAccessible(const QString& className, QObject* object) {
+  if (className != QLatin1String("QWidget")) return nullptr;
+  auto* grid = dynamic_cast<CellGridWidget*>(object);
+  return grid != nullptr ? new QAccessibleWidget(grid, QAccessible::Graphic) : nullptr;
+}
 
 QRect boundingBox(const std::vector<QRect>& cells) {
   QRect box;
@@ -15,14 +28,16 @@ QRect boundingBox(const std::vector<QRect>& cells) {
 }
 }  // namespace
 
-CellGridWidget::CellGridWidget(std::vector<QRect> cells, QColor border, Color fill, QWidget* parent)
-    : QWidget(parent), cells_(std::move(cells)), colors_(cells_.size(), fill), border_(border) {
-  const QRect box = boundingBox(cells_);
-  setGeometry(box);
-  for (QRect& r : cells_) r.translate(-box.topLeft());
-  // The cells cover the whole widget, and a change of one cell never moves
-  // another: no background to clear, nothing to repaint on a resize.
-  setAttribute(Qt::WA_OpaquePaintEvent);
+CellGridWidget::CellGridWidget(const std::vector<QRect>& twipCells, QColor border, Color fill, QWidget* parent)
+    : QWidget(parent), colors_(twipCells.size(), fill), border_(border) {
+  static const bool factoryInstalled = (QAccessible::installFactory(cellGridAccessible), true);
+  (void)factoryInstalled;
+  const QRect twips = boundingBox(twipCells);
+  setGeometry(twipRect(twips.x(), twips.y(), twips.width(), twips.height()).adjusted(0, 0, 1, 1));
+  for (const QRect& r : twipCells)
+    cells_.push_back(twipRectF(r.x(), r.y(), r.width(), r.height()).translated(-QPointF(pos())));
+  // A change of one cell never moves another: nothing to repaint on a
+  // resize. The parent shows through where no cell lies.
   setAttribute(Qt::WA_StaticContents);
   setFocusPolicy(Qt::NoFocus);
 }
@@ -32,21 +47,23 @@ void CellGridWidget::setFillColor(int index, Color color) {
   if (cell == color) return;
   cell = color;
   ++repaintRequests_;
-  update(cellRect(index));
+  update(repaintRect(index));
 }
 
-QRect CellGridWidget::cellRect(int index) const { return cells_.at(static_cast<std::size_t>(index)); }
+QRect CellGridWidget::cellRect(int index) const { return cells_.at(static_cast<std::size_t>(index)).toRect(); }
 
 void CellGridWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  const DevicePixels device(painter);
+  const int border = device.length(1);
   const QRect dirty = event->rect();
   for (std::size_t i = 0; i < cells_.size(); ++i) {
-    const QRect& r = cells_[i];
-    if (!dirty.intersects(r)) continue;
+    if (!dirty.intersects(repaintRect(static_cast<int>(i)))) continue;
     // Border first, then the fill inside it. Neighbouring cells overlap by
-    // one pixel, so their borders fall on the same line.
-    painter.fillRect(r, border_);
-    painter.fillRect(r.adjusted(1, 1, -1, -1), toQColor(colors_[i]));
+    // one pixel, so their borders fall on the same device pixels.
+    const QRect outline = device.outline(cells_[i]);
+    device.fill(outline, border_);
+    device.fill(outline.adjusted(border, border, -border, -border), toQColor(colors_[i]));
   }
 }
 

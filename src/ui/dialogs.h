@@ -48,8 +48,11 @@ class Dialogs {
   // Shows a modal message box and returns the button pressed (id::kOk,
   // id::kYes, id::kNo). Closing a Yes/No box without choosing gives id::kNo;
   // closing an OK box any way gives id::kOk. An empty title means the
-  // application's title. Text and title are shown translated.
-  virtual int messageBox(const std::string& text, const std::string& title, int flags) = 0;
+  // application's title. Text and title are shown translated. A screen
+  // reader reads `description` too, translated in the same way, as the
+  // box's accessible description; the box does not show it.
+  virtual int messageBox(const std::string& text, const std::string& title, int flags,
+                         const std::string& description = {}) = 0;
 
   // Shows a modal input box with a prompt, a title and a default answer, and
   // returns the text entered, which the box keeps to at most `maxLength`

@@ -1,6 +1,7 @@
 // A QLabel the logic can write through the TextLabel interface. Its text
 // is always shown whole: in the label's design font while it fits, else in
-// a narrower and then smaller one (see fittedFont).
+// a narrower and then smaller one (see fittedFont). A screen reader may
+// read it with a caption the label does not show.
 #pragma once
 
 #include <QLabel>
@@ -17,8 +18,17 @@ class LabelWidget final : public QLabel, public TextLabel {
     fitText();
   }
 
+  // From now on every text set through TextLabel is read by a screen
+  // reader as `format` with %1 replaced by the text ("Points: %1"); what
+  // the label shows stays the text alone. Until then it is read as shown.
+  void setSpokenFormat(const QString& format) { spokenFormat_ = format; }
+
   void setText(const std::string& text) override {
-    QLabel::setText(QString::fromStdString(text));
+    const QString shown = QString::fromStdString(text);
+    // The name first: QLabel then sends no change of name of its own, and
+    // a screen reader hears of one change per text.
+    if (!spokenFormat_.isEmpty()) setAccessibleName(spokenFormat_.arg(shown));
+    QLabel::setText(shown);
     fitText();
   }
   std::string text() const override { return QLabel::text().toStdString(); }
@@ -35,6 +45,7 @@ class LabelWidget final : public QLabel, public TextLabel {
   void fitText() { setFont(fittedFont(designFont_, QLabel::text(), contentsRect().size())); }
 
   QFont designFont_;
+  QString spokenFormat_;
 };
 
 }  // namespace klotix

@@ -1,9 +1,17 @@
 #include "ui/list_box.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include "ui/list_box_accessible.h"
+
 namespace klotix {
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+  static const bool factoryInstalled = (QAccessible::installFactory(listBoxAccessible), true);
+  (void)factoryInstalled;
+}
 
 void ListBox::paintEvent(QPaintEvent* event) {
   QListWidget::paintEvent(event);
@@ -15,6 +23,18 @@ void ListBox::paintEvent(QPaintEvent* event) {
   option.rect = QRect(0, 0, viewport()->width(), fontMetrics().height());
   option.backgroundColor = palette().color(QPalette::Base);
   style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  // QListView tells assistive technology that the focus moved to the new
+  // current row whether or not the list has the focus. A list paired with
+  // another follows that one's current row, and a screen reader then went
+  // to the other list's row and back on every move.
+  QAbstractItemView::currentChanged(current, previous);
+  if (!current.isValid() || !hasFocus() || !QAccessible::isActive()) return;
+  QAccessibleEvent event(this, QAccessible::Focus);
+  event.setChild(current.row());
+  QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace klotix

@@ -1,6 +1,7 @@
 // A list box that marks the keyboard focus also while it is empty: Qt's item
 // views mark only their current row, so an empty list with the focus looked
-// like a list without it.
+// like a list without it. To a screen reader it reports the focus on a row
+// only while it has the focus itself (see list_box_accessible.h).
 #pragma once
 
 #include <QListWidget>
@@ -9,10 +10,11 @@ namespace klotix {
 
 class ListBox final : public QListWidget {
  public:
-  explicit ListBox(QWidget* parent) : QListWidget(parent) {}
+  explicit ListBox(QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 };
 
 }  // namespace klotix

@@ -31,10 +31,7 @@ void fitRow(QListWidget* left, QListWidget* right, int row) {
   const bool whole = textFits(font, leftItem->text(), leftRoom) &&
                      textFits(right->font(), rightItem->text(), textRoom(right, row));
   const QVariant wholeRow = whole ? QVariant() : QVariant(leftItem->text() + QStringLiteral("  ") + rightItem->text());
-  for (QListWidgetItem* item : {leftItem, rightItem}) {
-    item->setData(Qt::ToolTipRole, wholeRow);
-    item->setData(Qt::AccessibleDescriptionRole, wholeRow);
-  }
+  for (QListWidgetItem* item : {leftItem, rightItem}) item->setData(Qt::ToolTipRole, wholeRow);
 }
 
 void fitRows(QListWidget* left, QListWidget* right) {
@@ -96,7 +93,8 @@ void pairLists(QListWidget* left, QListWidget* right) {
   new RoomWatcher(left, right);
 }
 
-void addPairedRow(QListWidget* left, QListWidget* right, const QString& leftText, const QString& rightText) {
+void addPairedRow(QListWidget* left, QListWidget* right, const QString& leftText, const QString& rightText,
+                  const QString& spokenRow) {
   left->ensurePolished();
   right->ensurePolished();
   auto* leftItem = new QListWidgetItem(leftText, left);
@@ -107,7 +105,10 @@ void addPairedRow(QListWidget* left, QListWidget* right, const QString& leftText
   // for it ends in an ellipsis at its edge instead of running past it.
   const int row = left->count() - 1;
   const int height = std::max(left->sizeHintForRow(row), right->sizeHintForRow(row));
-  for (QListWidgetItem* item : {leftItem, rightItem}) item->setSizeHint(QSize(0, height));
+  for (QListWidgetItem* item : {leftItem, rightItem}) {
+    item->setSizeHint(QSize(0, height));
+    item->setData(Qt::AccessibleTextRole, spokenRow);
+  }
   fitRow(left, right, row);
 }
 

@@ -24,8 +24,10 @@ void pairLists(QListWidget* left, QListWidget* right);
 // in its list's font while it fits, else narrowed and then shrunk until it
 // does (see fittedFont), so a long number stays readable without scrolling
 // sideways. A row whose right text, or even the fitted left one, is cut
-// short carries both texts as its tooltip and accessible description.
-void addPairedRow(QListWidget* left, QListWidget* right, const QString& leftText, const QString& rightText);
+// short carries both texts as its tooltip. A screen reader reads the row
+// as `spokenRow`, the whole record, in either list.
+void addPairedRow(QListWidget* left, QListWidget* right, const QString& leftText, const QString& rightText,
+                  const QString& spokenRow);
 
 // Selects row `row` of both lists and scrolls it into view, now or, before
 // the lists are shown, as soon as they are.

@@ -61,8 +61,10 @@ void belongToOwner(QDialog& box) {
 
 std::string QtDialogs::translated(const std::string& text) const { return shown(text).toStdString(); }
 
-int QtDialogs::messageBox(const std::string& text, const std::string& title, int flags) {
+int QtDialogs::messageBox(const std::string& text, const std::string& title, int flags,
+                          const std::string& description) {
   QMessageBox box(iconOf(flags), titleOf(title), shown(text));
+  if (!description.empty()) box.setAccessibleDescription(shown(description));
   belongToOwner(box);
   if (flags & mb::kRtlReading) box.setLayoutDirection(Qt::RightToLeft);
 

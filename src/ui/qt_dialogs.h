@@ -12,7 +12,8 @@ class QtDialogs final : public Dialogs {
   std::string translated(const std::string& text) const override;
   // Maps the button and icon flags to QMessageBox; the right-to-left
   // reading request lays the box out right to left.
-  int messageBox(const std::string& text, const std::string& title, int flags) override;
+  int messageBox(const std::string& text, const std::string& title, int flags,
+                 const std::string& description = {}) override;
   std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
                        int maxLength) override;
 };

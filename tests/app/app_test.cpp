@@ -21,6 +21,20 @@ class AppTest : public QObject {
     QVERIFY(files.readOnlyFallback.empty());
   }
 
+  // An installed copy, its skin in ../share/klotix, keeps the records in
+  // the user's folder alone, though its own folder takes new files and
+  // holds a record file: nothing beside the program is written or shown.
+  void installedProgramKeepsTheRecordsInTheUserFolderAlone() {
+    QTemporaryDir prefix;
+    QTemporaryDir user;
+    QVERIFY(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("share/klotix"));
+    for (const char* name : {"share/klotix/winaqua.skn", "bin/Klotix.dat"})
+      QVERIFY(QFile(prefix.filePath(name)).open(QIODevice::WriteOnly));
+    const auto files = klotix::recordFilesFor(prefix.filePath("bin"), user.path());
+    QCOMPARE(slashed(files.file), user.path() + "/Klotix.dat");
+    QVERIFY(files.readOnlyFallback.empty());
+  }
+
   void unwritableProgramFolderMovesTheRecordsToTheUserFolderAndReadsItsOwn() {
     QTemporaryDir user;
     const QString userFolder = user.path() + "/data/Klotix";

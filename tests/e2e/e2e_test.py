@@ -18,10 +18,15 @@ points of the game are read off the frozen playfield while the quit box is
 open (no row can be completed in this walk, so the points are 10 for every
 piece that has settled).
 
+Beside its X server the test has a session bus of its own, with the AT-SPI
+bus launcher, and reads the program with pyatspi as a screen reader would.
+
 Any line the program prints on stderr fails the test.  On failure a
 screenshot and the program's output are kept and their paths printed.
 
-Only the Python standard library is used, plus Xvfb, xdotool and import.
+Only the Python standard library is used, plus Xvfb, xdotool, import,
+dbus-daemon, at-spi2-core and the system Python's pyatspi (the helpers
+need no pyatspi).
 """
 
 import argparse
@@ -251,6 +256,50 @@ class Session:
 
 
 # --------------------------------------------------------------------------
+# What a screen reader reads.
+
+class ScreenReader:
+    """Reads the program over AT-SPI, on the session's buses, as Orca does."""
+
+    def __init__(self, session):
+        self.s = session
+        os.environ.update({k: session.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS")})
+        import pyatspi
+        from gi.repository import GLib
+        self.atspi, self.context = pyatspi, GLib.MainContext.default()
+
+    def focus_moves(self, act):
+        """(parent's name, name) of each object that takes the focus in the
+        half second after `act`."""
+        moves = []
+        def on_focus(event):
+            if event.detail1:
+                moves.append((event.source.parent.name, event.source.name))
+        def listen():
+            deadline = time.monotonic() + 0.5
+            while time.monotonic() < deadline:
+                self.context.iteration(False) or time.sleep(0.01)
+        self.atspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+        listen()  # until the program has heard of the listener
+        del moves[:]
+        act()
+        listen()
+        self.atspi.Registry.deregisterEventListener(on_focus, "object:state-changed:focused")
+        return moves
+
+    def objects(self, role):
+        """The program's objects of `role`, read afresh."""
+        def walk(node):
+            node.clearCache()
+            kids = (node.getChildAtIndex(i) for i in range(node.childCount))
+            return [node] * (node.getRole() == role) + [o for k in kids if k is not None for o in walk(k)]
+        return [o for a in self.atspi.Registry.getDesktop(0) if a is not None and a.name == "Klotix" for o in walk(a)]
+
+    def wait_named(self, what, role, name):
+        return self.s.wait_for(what, lambda: next((o for o in self.objects(role) if o.name == name), None))
+
+
+# --------------------------------------------------------------------------
 # The playfield as seen on the screen.
 
 class Board:
@@ -371,6 +420,7 @@ class Game:
 # The walk.
 
 def walk(s, proc, folder, log):
+    reader = ScreenReader(s)
     main = s.wait_window("main window", MAIN_TITLE)
     check(proc.poll() is None, "program ended at start")
     mx, my, _, _ = s.geometry(main)
@@ -380,6 +430,19 @@ def walk(s, proc, folder, log):
                             s.capture()))
     for name, area in (("points", MEDIUM_POINTS_TOP_ROW), ("names", MEDIUM_NAMES_TOP_ROW)):
         check(not has_text(screen, (mx, my), area), "Medium %s list is not empty at start" % name)
+
+    # A screen reader reads the lists by level and content, a row of either
+    # list whole, and one move in the first list as one focus, in that list;
+    # the other list's row, which moves with it, is not focused.
+    lists = reader.objects(reader.atspi.ROLE_LIST)
+    read = [l.name for l in lists] + [l.getChildAtIndex(0).name for l in lists[:2]]
+    check(read == ["%s, %s" % (level, content) for level in ("Slow", "Medium", "Quick")
+                   for content in ("points", "names")] + ["Anna Maria, 900 points"] * 2, "lists read as %s" % read)
+    s.focus(main)
+    moves = reader.focus_moves(lambda: s.key(main, "Down"))
+    check(moves == [("Slow, points", "Bob, 0 points")], "one move in a list told of the focus on %s" % moves)
+    focused = [l.name for l in lists[:2] if l.getChildAtIndex(1).getState().contains(reader.atspi.STATE_FOCUSED)]
+    check(focused == ["Slow, points"], "the second Slow rows report the focus in %s" % focused)
 
     # Start: a blank name is refused and the box comes back.
     s.key(main, "alt+s")
@@ -412,6 +475,12 @@ def walk(s, proc, folder, log):
     log("piece of kind %d entered at %s over %d settled cells"
         % (PIECE_COLOURS[colour], sorted(start), len(game.settled)))
     check(set(columns(start)) <= {4, 5, 6, 7}, "piece entered outside columns 4..7: %s" % sorted(start))
+
+    # After the first tick, and before anything settles: 0 points.
+    reader.wait_named("the points label read with its caption", reader.atspi.ROLE_LABEL, "Points: 0")
+    frame = reader.wait_named("the game window", reader.atspi.ROLE_FRAME, GAME_TITLE)
+    read = [o.name for o in reader.objects(reader.atspi.ROLE_IMAGE)] + ["Ctrl+Q" in frame.description]
+    check(read == ["Next piece", "Playfield", True], "pictures and keys read as %s" % read)
 
     fallen, _ = game.wait_piece(
         "the piece to fall",
@@ -500,6 +569,9 @@ def walk(s, proc, folder, log):
         return None
     over = s.wait_for("game over box", game_over_box)
     log("game over box is window %s" % over)
+    box = reader.wait_named("the game over box", reader.atspi.ROLE_ALERT, GAME_OVER_TITLE)
+    result = "%s: %d points on Medium" % (PLAYER, points)
+    check(box.description == result, "the game over box describes %r, not %r" % (box.description, result))
     check_records(folder, points)
     s.key(over, "Return")
 
@@ -630,6 +702,22 @@ def start_xvfb(env, log, log_file):
     raise Failure("no free X display in :90..:150")
 
 
+def start_session_bus(env, log_file):
+    """Starts a session bus of the test's own and on it, through the bus's
+    own activation of at-spi2-core, the AT-SPI bus launcher, whose screen
+    reader flag it turns on, as Orca does: a Qt program started with `env`
+    then speaks AT-SPI."""
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--nosyslog", "--print-address=1"],
+                           stdout=subprocess.PIPE, stderr=log_file, preexec_fn=die_with_parent,
+                           env=dict(env, GSETTINGS_BACKEND="memory"))  # for the launcher
+    env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+    subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                    "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status",
+                    "string:ScreenReaderEnabled", "variant:boolean:true"],
+                   env=env, stdout=subprocess.DEVNULL, stderr=log_file, check=True, timeout=WAIT)
+    return bus
+
+
 def wait_ready(xvfb, read_fd):
     """True once Xvfb has written its display number, False if it ended."""
     os.set_blocking(read_fd, False)
@@ -690,20 +778,23 @@ def main():
     # logging rules), of its home folder or of its language: the program
     # speaks English, the language of the titles the walk looks for.
     env = {k: v for k, v in os.environ.items()
-           if not k.startswith(("QT_", "QML", "DISPLAY", "WAYLAND", "XDG_", "XAUTHORITY", "LANG", "LC_"))}
+           if not k.startswith(("QT_", "QML", "DISPLAY", "WAYLAND", "XDG_", "XAUTHORITY", "LANG", "LC_",
+                                "DBUS_", "AT_SPI"))}
     env.update(HOME=home, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_DATA_HOME=os.path.join(home, ".local"),
                LC_ALL="C.UTF-8", QT_QPA_PLATFORM="xcb")
 
     stderr_path = os.path.join(root, "klotix.stderr")
     stdout_path = os.path.join(root, "klotix.stdout")
-    xvfb = proc = None
+    xvfb = proc = bus = None
     session = None
     failed = True
     try:
         with open(os.path.join(root, "xvfb.log"), "wb") as xvfb_log:
             xvfb, display = start_xvfb(env, log, xvfb_log)
         env["DISPLAY"] = display
+        with open(os.path.join(root, "bus.log"), "wb") as bus_log:
+            bus = start_session_bus(env, bus_log)
         session = Session(env, log)
         with open(stdout_path, "wb") as out, open(stderr_path, "wb") as err:
             proc = subprocess.Popen([os.path.join(folder, "klotix")], cwd=root, env=env,
@@ -727,6 +818,7 @@ def main():
         if failed:
             save_evidence(session, root, stderr_path, stdout_path, folder)
         stop(proc)
+        stop(bus)
         stop(xvfb)
         if failed and not args.keep:
             # Keep the evidence, not the copy of the program.

@@ -78,9 +78,11 @@ class FakeDialogs : public Dialogs {
   struct Box {
     std::string text, title;
     int flags;
+    std::string description;
   };
-  int messageBox(const std::string& text, const std::string& title, int flags) override {
-    boxes.push_back({text, title, flags});
+  int messageBox(const std::string& text, const std::string& title, int flags,
+                 const std::string& description = {}) override {
+    boxes.push_back({text, title, flags, description});
     if (onBox) onBox();
     if (answers.empty()) return id::kOk;
     const int answer = answers.front();

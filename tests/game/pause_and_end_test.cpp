@@ -71,6 +71,7 @@ TEST_F(PauseAndEndTest, ConfirmedQuitBeforeTheFirstTickRecordsANewPlayer) {
   EXPECT_EQ(dialogs.boxes[1].text, "Game Over");
   EXPECT_EQ(dialogs.boxes[1].title, "Game Over!");
   EXPECT_EQ(dialogs.boxes[1].flags, 0x100040);
+  EXPECT_EQ(dialogs.boxes[1].description, "Tester: -10 points on Quick");
   EXPECT_EQ(host.events, (std::vector<std::string>{"beep", "hold " + std::to_string(kGameOverHoldMs),
                                                    "open main", "close game"}));
   ASSERT_EQ(module.tables().reccount[3], 2);
@@ -92,6 +93,7 @@ TEST_F(PauseAndEndTest, ResultThatChangesNoRecordLeavesTheFileAlone) {
   EXPECT_EQ(module.tables().records[2][1], (Record{"Tester", 500}));
   EXPECT_EQ(readBytes(module.recordFiles.file), before);
   EXPECT_EQ(dialogs.boxes.back().title, "Game Over!");
+  EXPECT_EQ(dialogs.boxes.back().description, "Tester: 0 points on Medium");  // this game's, not the best
   EXPECT_EQ(host.events.back(), "close game");
 }
 

@@ -176,6 +176,8 @@ class InstalledTree(unittest.TestCase):
                  (["--help"], {"LANGUAGE": "de"}, 0, "Ein Spiel mit fallenden Blöcken.", ""),
                  # the C locale passes LANGUAGE over
                  (["--help"], {"LANGUAGE": "de", "LC_ALL": "C"}, 0, "Usage: klotix [options]", ""),
+                 # the first messages locale that is set is the one: LANG comes after it
+                 (["--help"], {"LC_ALL": "de_DE.UTF-8", "LANG": "C"}, 0, "Ein Spiel mit fallenden Blöcken.", ""),
                  (["--bogus"], {}, 2, "", "klotix: Unknown option 'bogus'.\n" + usage),
                  (["extra"], {}, 2, "", "klotix: Unexpected argument 'extra'.\n" + usage),
                  ([], {}, 1, "", "klotix: cannot open a display (DISPLAY and WAYLAND_DISPLAY are not set)\n"))
