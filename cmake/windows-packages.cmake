@@ -16,7 +16,6 @@
 # cmake/windows/sign); KLOTIX_SIGN_TIMESTAMP_URL, when set, names the
 # time-stamping service. Without them nothing is signed.
 find_program(KLOTIX_MAKENSIS makensis REQUIRED)
-find_program(KLOTIX_OSSLSIGNCODE osslsigncode)
 
 set(CPACK_GENERATOR "NSIS;ZIP")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ${KLOTIX_NAME})
@@ -60,7 +59,6 @@ list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/windows)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows/cpack-options.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows/prepare-stage.cmake)
 set(CPACK_KLOTIX_SIGN ${CMAKE_CURRENT_LIST_DIR}/windows/sign)
-set(CPACK_KLOTIX_OSSLSIGNCODE ${KLOTIX_OSSLSIGNCODE})
 include(CPack)
 
 set(KLOTIX_PORTABLE_ZIP ${CMAKE_BINARY_DIR}/klotix-${PROJECT_VERSION}-windows.zip)

@@ -1,19 +1,6 @@
-"""Klotix's setup.exe and uninstaller run in a Wine prefix, for the
-Windows tests:
-
-    Wine(runner, prefix, wine, wineserver)   runs programs in the prefix,
-                                 through cmake/run-under-wine, which makes it
-    install(wine, setup_exe)     setup.exe /S; its exit code
-    installed_files(wine)        {relative path: bytes} in Program Files\\Klotix
-    uninstall_entry(wine)        the values of the uninstall entry, as a dict
-    uninstall(wine)              runs its QuietUninstallString; its exit code
-    leftovers(wine)              what is left in Program Files, the Start
-                                 menu and the registry
-    installed_faults(...)        an install checked against its stage
-    state(wine)                  the install folder and the entry, to tell
-                                 whether anything changed
-
-Only the standard library is used, plus Debian's Wine (64-bit).
+"""Klotix's setup.exe and uninstaller run in a Wine prefix, made and run
+through cmake/run-under-wine, for the Windows tests. Only the standard
+library is used, plus Debian's Wine (64-bit).
 """
 
 import os
@@ -50,10 +37,10 @@ class Wine:
             out.seek(0)
             return done.returncode, out.read().decode("utf-8", "replace")
 
-    def start(self, *command, log=None, stdin=subprocess.DEVNULL, stdout=None):
+    def start(self, *command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL):
         """Starts a Windows program and returns at once."""
-        return subprocess.Popen(self.command + list(command), env=self.env, stdin=stdin,
-                                stdout=stdout or log or subprocess.DEVNULL, stderr=subprocess.STDOUT)
+        return subprocess.Popen(self.command + list(command), env=self.env, stdin=stdin, stdout=stdout,
+                                stderr=subprocess.STDOUT)
 
     def stop(self):
         subprocess.run(self.command + ["--server", "-k"], env=self.env, capture_output=True, timeout=TIMEOUT)

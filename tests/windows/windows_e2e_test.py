@@ -124,7 +124,7 @@ def play_one_game(wine, args, log, program, player, log_path, shots=None):
     and ends the program; checks both windows' client sizes. With `shots`,
     a folder, saves a picture of each window there."""
     with open(log_path, "wb") as out:
-        proc = wine.start(program, log=out)
+        proc = wine.start(program, stdout=out)
     try:
         main_title, size = wait_window(wine, args.probe, log, "main window", MAIN_TITLE)
         check(size == MAIN_CLIENT, "main window's client area %s, not %s" % (size, MAIN_CLIENT))
@@ -178,6 +178,11 @@ def signed(path):
     return len(digests) == 2 and digests[0] == digests[1]
 
 
+def cpack(arguments, env):
+    done = subprocess.run(["cpack", *arguments], env=env, capture_output=True, text=True, timeout=600)
+    check(done.returncode == 0, "cpack %s failed:\n%s%s" % (" ".join(arguments), done.stdout, done.stderr))
+
+
 def pack(args, root, log):
     """This version signed, and an older one with a file more, unsigned;
     returns (setup.exe, zip, staged tree, older setup.exe)."""
@@ -193,8 +198,7 @@ def pack(args, root, log):
     env.pop("KLOTIX_SIGN_TIMESTAMP_URL", None)
     current = os.path.join(root, "packages")
     started = time.monotonic()
-    subprocess.run(["cpack", "--config", args.cpack_config, "-B", current], env=env, check=True,
-                   capture_output=True, timeout=600)
+    cpack(["--config", args.cpack_config, "-B", current], env)
     log("packed and signed in %.1f s" % (time.monotonic() - started))
 
     retired = os.path.join(root, "retired")
@@ -203,10 +207,8 @@ def pack(args, root, log):
         text.write("only in the older version\n")
     older = os.path.join(root, "older")
     env = {name: value for name, value in os.environ.items() if not name.startswith("KLOTIX_SIGN_")}
-    subprocess.run(["cpack", "--config", args.cpack_config, "-G", "NSIS", "-B", older,
-                    "-D", "CPACK_PACKAGE_VERSION=" + OLD_VERSION, "-D", "CPACK_NSIS_COMPRESSOR=zlib",
-                    "-D", "CPACK_INSTALLED_DIRECTORIES=%s;/" % retired], env=env, check=True,
-                   capture_output=True, timeout=600)
+    cpack(["--config", args.cpack_config, "-G", "NSIS", "-B", older, "-D", "CPACK_PACKAGE_VERSION=" + OLD_VERSION,
+           "-D", "CPACK_NSIS_COMPRESSOR=zlib", "-D", "CPACK_INSTALLED_DIRECTORIES=%s;/" % retired], env)
     version = args.identity["version"]
     return (os.path.join(current, "klotix-%s-setup.exe" % version),
             os.path.join(current, "klotix-%s-windows.zip" % version),
@@ -235,7 +237,7 @@ def walk(args, root, log):
 
     log("while Klotix runs")
     with open(os.path.join(root, "running.log"), "wb") as out:
-        running = wine.start(PROGRAM, log=out)
+        running = wine.start(PROGRAM, stdout=out)
     try:
         main_title, _ = wait_window(wine, args.probe, log, "main window", MAIN_TITLE)
         before = installer_check.state(wine, key)
