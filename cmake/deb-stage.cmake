@@ -1,7 +1,8 @@
 # Run by CPack on the staged tree of a package, before packing it: in the
 # Debian package the executable lives in /usr/games, as Debian does for
 # games. The skin's place, ../share/klotix from the executable's folder,
-# stays the same. Other package kinds keep /usr/bin.
+# stays the same. Other package kinds keep /usr/bin. Then the tree's modes
+# and times are made the same for every build.
 if(NOT CPACK_GENERATOR STREQUAL "DEB")
   return()
 endif()
@@ -13,3 +14,6 @@ if(left)
   message(FATAL_ERROR "only the executable belongs in bin/, found also: ${left}")
 endif()
 file(REMOVE_RECURSE "${usr}/bin")
+
+include(${CMAKE_CURRENT_LIST_DIR}/stage-normalize.cmake)
+klotix_normalize_stage("${CPACK_TEMPORARY_INSTALL_DIRECTORY}")

@@ -15,6 +15,15 @@ set(CPACK_PACKAGE_VENDOR ${KLOTIX_PUBLISHER})
 set(CPACK_PACKAGE_CONTACT ${KLOTIX_CONTACT})
 set(CPACK_PACKAGE_HOMEPAGE_URL ${KLOTIX_HOMEPAGE})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Falling-blocks game for the desktop")
+# Every package is the same bytes from every build of one commit: cpack
+# takes the commit's time (package-time.cmake), the staged tree its modes
+# and times from it (stage-normalize.cmake), and Debian's
+# strip-nondeterminism evens out the archives CPack writes.
+set(CPACK_KLOTIX_SOURCE_DATE_EPOCH ${KLOTIX_SOURCE_DATE_EPOCH})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/package-time.cmake)
+find_program(KLOTIX_STRIP_NONDETERMINISM strip-nondeterminism)
+set(CPACK_KLOTIX_STRIP_NONDETERMINISM ${KLOTIX_STRIP_NONDETERMINISM})
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/package-normalize.cmake)
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/windows-packages.cmake)
   return()
@@ -64,7 +73,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Debian keeps games in /usr/games: this moves the executable there from
 # the staged /usr/bin before the package is packed.
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/deb_games_dir.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/deb-stage.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
