@@ -4,22 +4,9 @@
 # Without Qt (the Qt-free libraries and their tests) the C++ runtime is
 # linked statically, so a test program needs no DLL beside it. With Qt,
 # KLOTIX_WINDOWS_QT names a Qt for Windows built by scripts/windows-qt with
-# these same compilers; the program and Qt's DLLs then share one C++ runtime,
-# libstdc++-6.dll, shipped beside them.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-
-# MinGW's own headers and libraries, the import libraries of Windows' DLLs
-# among them.
-set(KLOTIX_MINGW_ROOT /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH ${KLOTIX_MINGW_ROOT})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# these same compilers (cmake/mingw-w64-settings.cmake); the program and
+# Qt's DLLs then share one C++ runtime, libstdc++-6.dll, shipped beside them.
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-settings.cmake)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 if(KLOTIX_WINDOWS_QT)
@@ -30,7 +17,7 @@ if(KLOTIX_WINDOWS_QT)
   set(QT_HOST_PATH /usr)
   set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 else()
-  set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+  string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -static")
 endif()
 
 # Debian 12 keeps the 64-bit loader out of the PATH.

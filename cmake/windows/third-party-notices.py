@@ -17,29 +17,18 @@ that hold it and where its notice is.
 Fails when a shipped DLL has no record and no Debian package, or when an
 attribution names a notice that is not there.
 """
-import json
 import os
 import shutil
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True  # nothing written beside the scripts
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+import qt_attribution  # noqa: E402
+
 
 def fail(message):
     sys.exit("third-party-notices: " + message)
-
-
-def attribution_entries(record):
-    """Every entry of Qt's attribution files, with the folder (relative to
-    Qt's source) that its file lies in."""
-    root = os.path.join(record, "attribution")
-    for folder, _, names in os.walk(root):
-        if "qt_attribution.json" not in names:
-            continue
-        with open(os.path.join(folder, "qt_attribution.json"), encoding="utf-8") as text:
-            # Qt's attribution files hold line breaks inside strings.
-            entries = json.loads(text.read(), strict=False)
-        for entry in entries if isinstance(entries, list) else [entries]:
-            yield os.path.relpath(folder, root), entry
 
 
 def covered_paths(folder, entry):
@@ -54,12 +43,6 @@ def covered_paths(folder, entry):
 
 def holds(inputs, paths):
     return any(source == path or source.startswith(path + "/") for source in inputs for path in paths)
-
-
-def notice_files(folder, entry):
-    names = list(entry.get("LicenseFiles", []))
-    names += [entry[key] for key in ("LicenseFile", "CopyrightFile") if key in entry]
-    return [os.path.normpath(os.path.join(folder, name)) for name in names]
 
 
 def debian_copyright(dll):
@@ -103,14 +86,14 @@ def main():
     if inputs:
         summary.append(("qt", "Qt", qt_version, "GNU Lesser General Public License v3.0 only (LGPL-3.0-only)",
                         sorted(inputs), "LGPL-3.0-only.txt, QT-SOURCE.txt"))
-    for folder, entry in attribution_entries(record):
+    for folder, entry in qt_attribution.entries(os.path.join(record, "attribution")):
         holders = sorted(dll for dll, read in own.items() if holds(read, covered_paths(folder, entry)))
         if not holders:
             continue
         ident = entry["Id"]
         target = os.path.join(licenses, "third-party", ident)
         os.makedirs(target, exist_ok=True)
-        notices = notice_files(folder, entry)
+        notices = qt_attribution.notice_files(folder, entry)
         for notice in notices:
             origin = os.path.join(record, "attribution", notice)
             if not os.path.isfile(origin):
