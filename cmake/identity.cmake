@@ -19,3 +19,14 @@ set(KLOTIX_APP_ID org.example.klotix)
 # under Software\Microsoft\Windows\CurrentVersion\Uninstall.
 set(KLOTIX_RUNNING_MUTEX ${KLOTIX_APP_ID}.running)
 set(KLOTIX_UNINSTALL_KEY ${KLOTIX_NAME})
+
+# Windows: the folder the installer puts Klotix into, under Program Files,
+# and the one the installed game keeps its records in, under %APPDATA%
+# (Qt's AppDataLocation, named after the program).
+set(KLOTIX_INSTALL_FOLDER ${KLOTIX_NAME})
+set(KLOTIX_RECORDS_FOLDER ${KLOTIX_NAME})
+# The exit codes of the installer and the uninstaller beyond NSIS's own
+# (0 done, 1 cancelled, 2 failed): Klotix runs, so nothing was changed; a
+# file is held by another program, so the uninstall entry stays.
+set(KLOTIX_EXIT_KLOTIX_RUNS 3)
+set(KLOTIX_EXIT_FILES_HELD 4)

@@ -17,7 +17,7 @@
 # The catalogues of Klotix itself and the skin are installed by src/app.
 include(${PROJECT_SOURCE_DIR}/cmake/windows/runtime-dlls.cmake)
 klotix_windows_dll_folders(klotix_dll_folders)
-get_filename_component(qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
+set(qt_prefix ${KLOTIX_WINDOWS_QT})
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(bin ${CMAKE_INSTALL_BINDIR})

@@ -13,12 +13,14 @@
 #
 # With KLOTIX_SIGN_PKCS12 (a PKCS#12 file) and KLOTIX_SIGN_PASSWORD in the
 # environment, klotix.exe, the uninstaller and setup.exe are signed (see
-# cmake/windows/sign); KLOTIX_SIGN_TIMESTAMP_URL, when set, names the
-# time-stamping service. Without them nothing is signed.
+# cmake/windows/sign), and their signatures kept detached in signatures/;
+# KLOTIX_SIGN_TIMESTAMP_URL, when set, names the time-stamping service.
+# With KLOTIX_SIGNATURES naming a folder of detached signatures, those are
+# attached instead. Without either nothing is signed.
 find_program(KLOTIX_MAKENSIS makensis REQUIRED)
 
 set(CPACK_GENERATOR "NSIS;ZIP")
-set(CPACK_PACKAGE_INSTALL_DIRECTORY ${KLOTIX_NAME})
+set(CPACK_PACKAGE_INSTALL_DIRECTORY ${KLOTIX_INSTALL_FOLDER})
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${KLOTIX_UNINSTALL_KEY})
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
@@ -34,6 +36,9 @@ set(CPACK_NSIS_URL_INFO_ABOUT ${KLOTIX_HOMEPAGE})
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/data/icons/klotix.ico)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_KLOTIX_RUNNING_MUTEX ${KLOTIX_RUNNING_MUTEX})
+set(CPACK_KLOTIX_EXIT_KLOTIX_RUNS ${KLOTIX_EXIT_KLOTIX_RUNS})
+set(CPACK_KLOTIX_EXIT_FILES_HELD ${KLOTIX_EXIT_FILES_HELD})
+set(CPACK_KLOTIX_RECORDS_FOLDER ${KLOTIX_RECORDS_FOLDER})
 set(CPACK_KLOTIX_TEXTS ${CMAKE_CURRENT_LIST_DIR}/windows/installer-texts.nsh)
 # The installer's languages are the game's: NSIS's names for English and
 # for each of KLOTIX_LANGUAGES. The first is used where the player's
@@ -63,8 +68,10 @@ include(CPack)
 
 set(KLOTIX_PORTABLE_ZIP ${CMAKE_BINARY_DIR}/klotix-${PROJECT_VERSION}-windows.zip)
 set(KLOTIX_SETUP_EXE ${CMAKE_BINARY_DIR}/klotix-${PROJECT_VERSION}-setup.exe)
+# A new run signs anew rather than take the signatures of the last.
 add_custom_target(windows_packages
-  COMMAND cpack --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake -B ${CMAKE_BINARY_DIR}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/signatures
+  COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake -B ${CMAKE_BINARY_DIR}
   COMMENT "Packing klotix-${PROJECT_VERSION}-windows.zip and klotix-${PROJECT_VERSION}-setup.exe"
   VERBATIM)
 add_dependencies(windows_packages klotix)
@@ -77,6 +84,10 @@ file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/klotix-identity.json CONTENT [[{
   "version": "@PROJECT_VERSION@",
   "uninstall_key": "@KLOTIX_UNINSTALL_KEY@",
   "running_mutex": "@KLOTIX_RUNNING_MUTEX@",
+  "install_folder": "@KLOTIX_INSTALL_FOLDER@",
+  "records_folder": "@KLOTIX_RECORDS_FOLDER@",
+  "exit_klotix_runs": @KLOTIX_EXIT_KLOTIX_RUNS@,
+  "exit_files_held": @KLOTIX_EXIT_FILES_HELD@,
   "portable_folder": "@CPACK_KLOTIX_PORTABLE_FOLDER@"
 }
 ]] @ONLY)

@@ -62,9 +62,8 @@ endfunction()
 # tests run under Wine.
 function(klotix_windows_dll_folders out)
   set(folders "")
-  if(Qt6_DIR)
-    get_filename_component(qt_bin "${Qt6_DIR}/../../../bin" ABSOLUTE)
-    list(APPEND folders "${qt_bin}")
+  if(KLOTIX_WINDOWS_QT)
+    list(APPEND folders "${KLOTIX_WINDOWS_QT}/bin")
   endif()
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-search-dirs
                   OUTPUT_VARIABLE dirs COMMAND_ERROR_IS_FATAL ANY)

@@ -10,10 +10,21 @@ import subprocess
 import tempfile
 import time
 
-INSTALL_DIR = "drive_c/Program Files/Klotix"
-SHORTCUT = "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Klotix.lnk"
-PROGRAM = r"C:\Program Files\Klotix\bin\klotix.exe"
 TIMEOUT = 600
+
+
+class Layout:
+    """Where the installer puts Klotix, as klotix-identity.json (written
+    from cmake/identity.cmake) says: Windows paths, and the install folder
+    and shortcut relative to a prefix."""
+
+    def __init__(self, identity):
+        self.key = identity["uninstall_key"]
+        self.folder = "C:\\Program Files\\" + identity["install_folder"]
+        self.program = self.folder + r"\bin\klotix.exe"
+        self.uninstaller = self.folder + r"\uninstall.exe"
+        self.install_dir = "drive_c/Program Files/" + identity["install_folder"]
+        self.shortcut = "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/%s.lnk" % identity["name"]
 
 
 class Wine:
@@ -55,9 +66,9 @@ def install(wine, setup_exe):
     return code
 
 
-def installed_files(wine):
+def installed_files(wine, layout):
     """{path relative to the install folder, with /: size in bytes}."""
-    root = wine.prefix / INSTALL_DIR
+    root = wine.prefix / layout.install_dir
     return {path.relative_to(root).as_posix(): path.stat().st_size
             for path in root.rglob("*") if path.is_file()}
 
@@ -92,57 +103,59 @@ def uninstall(wine, key):
     return code
 
 
-def leftovers(wine, key):
+def leftovers(wine, layout):
     """Sorted paths, relative to the prefix, of the files and empty folders
     left in the install folder, the Start-menu shortcut if still there, and
     the uninstall entry if still there."""
-    root = wine.prefix / INSTALL_DIR
+    root = wine.prefix / layout.install_dir
     left = [path for path in [root, *root.rglob("*")]
             if path.is_file() or (path.is_dir() and not any(path.iterdir()))]
     left = [path.relative_to(wine.prefix).as_posix() for path in left]
-    if (wine.prefix / SHORTCUT).exists():
-        left.append(SHORTCUT)
-    if uninstall_entry(wine, key):
+    if (wine.prefix / layout.shortcut).exists():
+        left.append(layout.shortcut)
+    if uninstall_entry(wine, layout.key):
         left.append("uninstall entry")
     return sorted(left)
 
 
-def state(wine, key):
+def state(wine, layout):
     """Everything an install or uninstall may change, to compare."""
-    root = wine.prefix / INSTALL_DIR
+    root = wine.prefix / layout.install_dir
     files = {path.relative_to(root).as_posix(): path.stat().st_mtime_ns
              for path in root.rglob("*") if path.is_file()} if root.exists() else {}
-    return files, uninstall_entry(wine, key), (wine.prefix / SHORTCUT).exists()
+    return files, uninstall_entry(wine, layout.key), (wine.prefix / layout.shortcut).exists()
 
 
-def installed_faults(wine, stage, identity):
-    """What is wrong with a silent install made from `stage`: files other
-    than the stage's, a shortcut missing or not leading to the program, or
-    uninstall entry values off."""
-    stage = pathlib.Path(stage)
+def installed_faults(wine, expected, identity):
+    """What is wrong with a silent install: files other than `expected`
+    ({path: size}, the installed tree of the build; the signed program's
+    size is not compared), a shortcut missing or not leading to the
+    program, or uninstall entry values off."""
+    layout = Layout(identity)
     faults = []
-    expected = {path.relative_to(stage).as_posix(): path.stat().st_size
-                for path in stage.rglob("*") if path.is_file()}
-    files = installed_files(wine)
+    files = installed_files(wine, layout)
     uninstaller = files.pop("uninstall.exe", None)
     if uninstaller is None:
         faults.append("no uninstall.exe")
-    if files != expected:
-        faults.append("installed files differ from the stage: missing %s, extra %s, other sizes %s" % (
+    signed = "bin/klotix.exe"
+    if files.keys() != expected.keys() or any(files[name] != expected[name] for name in files if name != signed):
+        faults.append("installed files differ from the build's: missing %s, extra %s, other sizes %s" % (
             sorted(expected.keys() - files.keys()), sorted(files.keys() - expected.keys()),
-            sorted(name for name in files.keys() & expected.keys() if files[name] != expected[name])))
-    shortcut = wine.prefix / SHORTCUT
+            sorted(name for name in files.keys() & expected.keys()
+                   if name != signed and files[name] != expected[name])))
+    shortcut = wine.prefix / layout.shortcut
+    program = layout.program
     if not shortcut.is_file():
-        faults.append("no Start-menu shortcut " + SHORTCUT)
-    elif PROGRAM.encode("utf-16-le") not in shortcut.read_bytes() and PROGRAM.encode() not in shortcut.read_bytes():
-        faults.append("the shortcut does not lead to " + PROGRAM)
-    folder = r"C:\Program Files\Klotix"
-    size = sum(expected.values()) + (uninstaller or 0)
+        faults.append("no Start-menu shortcut " + layout.shortcut)
+    elif program.encode("utf-16-le") not in shortcut.read_bytes() and program.encode() not in shortcut.read_bytes():
+        faults.append("the shortcut does not lead to " + program)
+    folder = layout.folder
+    size = sum(files.values()) + (uninstaller or 0)
     wanted = {
         "DisplayName": identity["name"],
         "DisplayVersion": identity["version"],
         "Publisher": identity["publisher"],
-        "DisplayIcon": PROGRAM,
+        "DisplayIcon": program,
         "InstallLocation": folder,
         "UninstallString": '"%s\\uninstall.exe" _?=%s' % (folder, folder),
         "QuietUninstallString": '"%s\\uninstall.exe" /S _?=%s' % (folder, folder),
