@@ -15,11 +15,20 @@
 #               about 45 minutes, kept in ~/.cache)
 #   make test-windows  every test of the Windows program under Wine, and
 #               the installer and the portable zip played end to end
+#   make test-reproducible  builds the .deb, the zip and setup.exe twice, in
+#               two clean clones of the commit built in different folders,
+#               clocks, zones, umasks and locales, and compares them
+# Releases (see the README's Releases):
+#   make dist   the source tarball and the three packages of this commit,
+#               with SHA256SUMS, in build/dist/
+#   make distcheck  builds the tarball's .deb in a fresh folder outside git,
+#               finds it the same as make dist's, and runs its debug tests
 # Longer checks, not part of `make test`:
 #   make fuzz   fuzzes the record file for FUZZ_SECONDS (default ten minutes)
 #   make soak   plays games on the game logic until SOAK_PIECES pieces fell
 .PHONY: run test package deps release debug asan fuzz-build fuzz soak windows \
-        windows-qt windows-release windows-package test-windows
+        windows-qt windows-release windows-package test-windows \
+        test-reproducible dist distcheck
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
@@ -65,6 +74,15 @@ windows-package: windows-qt
 # certificate, so that those of windows-package stay as they were made.
 test-windows: windows-release
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows-release
+
+test-reproducible: deps windows-qt
+	scripts/check-reproducible
+
+dist: deps
+	scripts/dist
+
+distcheck: dist
+	scripts/distcheck
 
 # Only the program itself, so a player waits for no test or benchmark.
 run: deps
