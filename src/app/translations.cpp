@@ -4,8 +4,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
-#include "ui/skin.h"
-
 namespace klotix {
 
 namespace {
@@ -16,7 +14,7 @@ const QString kQtCatalogue = QStringLiteral("qtbase");
 const QString kSeparator = QStringLiteral("_");
 }  // namespace
 
-Translations::Translations(QString programFolder) : programFolder_(std::move(programFolder)) {}
+Translations::Translations(QStringList dataFolders) : dataFolders_(std::move(dataFolders)) {}
 
 Translations::~Translations() {
   if (!installed_ || QCoreApplication::instance() == nullptr) return;
@@ -30,7 +28,7 @@ QString Translations::load(const QStringList& uiLanguages) {
     if (locale.language() == QLocale::English || name == QLatin1String("C")) return {};
     // A name Qt does not know is skipped, as is a language not shipped.
     if (locale.language() == QLocale::C) continue;
-    for (const QString& dataFolder : programDataFolders(programFolder_)) {
+    for (const QString& dataFolder : dataFolders_) {
       const QString folder = QDir(dataFolder).filePath(QStringLiteral("translations"));
       if (!klotix_.load(locale, kCatalogue, kSeparator, folder)) continue;
       // Qt's texts in this very language, never in one the player ranks

@@ -10,15 +10,16 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include "app/install_layout.h"
+
 namespace klotix {
 
 class Translations {
  public:
-  // Klotix's catalogues are looked for as the skin is, from
-  // `programFolder`, the executable's folder: in "translations" beside it
-  // (a build tree, a copy run from a folder of its own), then in
-  // "../share/klotix/translations" (an installed tree under any prefix).
-  explicit Translations(QString programFolder = QCoreApplication::applicationDirPath());
+  // Klotix's catalogues are looked for in "translations" in each of
+  // `dataFolders`, first first: by default the running program's data
+  // folders (see InstallLayout), which requires the application object.
+  explicit Translations(QStringList dataFolders = InstallLayout::ofRunningProgram().dataFolders());
   // Takes back from the application whatever install() gave it.
   ~Translations();
   Translations(const Translations&) = delete;
@@ -45,7 +46,7 @@ class Translations {
   QString translate(const char* context, const char* source) const;
 
  private:
-  QString programFolder_;
+  QStringList dataFolders_;
   QTranslator klotix_;
   QTranslator qt_;
   bool installed_ = false;

@@ -50,9 +50,9 @@ void widenToText(QWidget* widget) {
 
 }  // namespace
 
-KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dialogs,
+KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dialogs, const QStringList& dataFolders,
                        std::function<void()> openGame, std::function<void()> endProgram, QWidget* parent)
-    : QWidget(parent), openGame_(std::move(openGame)), endProgram_(std::move(endProgram)) {
+    : QWidget(parent), openGame_(std::move(openGame)), endProgram_(std::move(endProgram)), Skin1_(dataFolders) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("KlotixMain"));  // the skin styles the window by this name
   setAttribute(Qt::WA_StyledBackground);

@@ -24,10 +24,11 @@ class KlotixMain final : public QWidget, private MainView {
   Q_OBJECT  // for tr(): its texts are translated in this class's context
 
  public:
-  // Runs the load steps at once. `openGame` opens the game window; `endProgram`
-  // ends the run. The window deletes itself when closed.
-  KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dialogs, std::function<void()> openGame,
-             std::function<void()> endProgram, QWidget* parent = nullptr);
+  // Runs the load steps at once. The skin is looked for in `dataFolders`,
+  // first first. `openGame` opens the game window; `endProgram` ends the
+  // run. The window deletes itself when closed.
+  KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dialogs, const QStringList& dataFolders,
+             std::function<void()> openGame, std::function<void()> endProgram, QWidget* parent = nullptr);
 
   // Controls, for tests
   QPushButton* Command_Start() const { return Command_Start_; }

@@ -16,7 +16,7 @@ class AppTest : public QObject {
   void writableProgramFolderKeepsTheRecordsBesideTheProgram() {
     QTemporaryDir program;
     QTemporaryDir user;
-    const auto files = klotix::recordFilesFor(program.path(), user.path() + "/klotix");
+    const auto files = klotix::recordFilesFor(klotix::InstallLayout(program.path()), user.path() + "/klotix");
     QCOMPARE(slashed(files.file), program.path() + "/Klotix.dat");
     QVERIFY(files.readOnlyFallback.empty());
   }
@@ -30,7 +30,7 @@ class AppTest : public QObject {
     QVERIFY(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("share/klotix"));
     for (const char* name : {"share/klotix/winaqua.skn", "bin/Klotix.dat"})
       QVERIFY(QFile(prefix.filePath(name)).open(QIODevice::WriteOnly));
-    const auto files = klotix::recordFilesFor(prefix.filePath("bin"), user.path());
+    const auto files = klotix::recordFilesFor(klotix::InstallLayout(prefix.filePath("bin")), user.path());
     QCOMPARE(slashed(files.file), user.path() + "/Klotix.dat");
     QVERIFY(files.readOnlyFallback.empty());
   }
@@ -49,7 +49,7 @@ class AppTest : public QObject {
     const QString refusesFiles = QStringLiteral("/sys/kernel");
 #endif
     for (const QString& program : {QStringLiteral("/nonexistent/klotix/bin"), notAFolder.fileName(), refusesFiles}) {
-      const auto files = klotix::recordFilesFor(program, userFolder);
+      const auto files = klotix::recordFilesFor(klotix::InstallLayout(program), userFolder);
       QCOMPARE(slashed(files.file), userFolder + "/Klotix.dat");
       // Records kept beside the program are shown until the first save.
       QCOMPARE(slashed(files.readOnlyFallback), program + "/Klotix.dat");

@@ -1,5 +1,5 @@
 // Both windows and every box in each shipped language and in English, as a
-// player sees them (real boxes, the skin): their texts are the language's,
+// player sees them (real boxes, the skin of the program's build): their texts are the language's,
 // and each visible text fits its widget. Run at scale factors 1 and 2.
 #include "app/translations.h"
 
@@ -63,7 +63,8 @@ class TranslationsTest : public QObject {
   void windowsAndBoxesSpeakTheLanguageAndShowEveryTextWhole() {
     QFETCH(QStringList, uiLanguages);
     QFETCH(QString, language);
-    Translations translations(QStringLiteral(KLOTIX_PROGRAM_FOLDER));
+    const InstallLayout layout(QStringLiteral(KLOTIX_PROGRAM_FOLDER));
+    Translations translations(layout.dataFolders());
     QCOMPARE(translations.load(uiLanguages), language);
     translations.install();
     // A record file that cannot be read: the result is not saved. A pipe
@@ -98,7 +99,7 @@ class TranslationsTest : public QObject {
       box->accept();
     });
     answer.start(10);
-    KlotixMain main(module, random, dialogs, [] {}, [] {});
+    KlotixMain main(module, random, dialogs, layout.dataFolders(), [] {}, [] {});
     main.setAttribute(Qt::WA_DeleteOnClose, false);
     main.show();
     clipped << clippedTexts(&main);

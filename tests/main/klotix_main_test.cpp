@@ -39,7 +39,8 @@ class KlotixMainTest : public QObject {
 
   std::unique_ptr<KlotixMain> openMain() {
     auto window = std::make_unique<KlotixMain>(
-        module_, random_, dialogs_, [this] { ++gamesOpened_; }, [this] { ++ends_; });
+        module_, random_, dialogs_, QStringList{QCoreApplication::applicationDirPath()}, [this] { ++gamesOpened_; },
+        [this] { ++ends_; });
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->show();
     return window;
