@@ -7,6 +7,7 @@
 #include "app/display.h"
 #include "app/running_mark.h"
 #include "ui/app_identity.h"
+#include "ui/accessible_factory.h"
 #include "ui/box_icons.h"
 
 int main(int argc, char* argv[]) {
@@ -27,6 +28,8 @@ int main(int argc, char* argv[]) {
   if (argc > 1) return klotix::answerCommandLine(argc, argv);
 
   const auto application = klotix::openDisplay(argc, argv);
+  // Before any window, so that a screen reader reads each whole.
+  klotix::installAccessibleFactory();
   // Before any window, so that each shows its texts in the player's
   // language.
   klotix::App app;

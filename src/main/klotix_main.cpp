@@ -52,7 +52,7 @@ void widenToText(QWidget* widget) {
 
 KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dialogs, const QStringList& dataFolders,
                        std::function<void()> openGame, std::function<void()> endProgram, QWidget* parent)
-    : QWidget(parent), openGame_(std::move(openGame)), endProgram_(std::move(endProgram)), Skin1_(dataFolders) {
+    : FramedWindow(parent), openGame_(std::move(openGame)), endProgram_(std::move(endProgram)), Skin1_(dataFolders) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("KlotixMain"));  // the skin styles the window by this name
   setAttribute(Qt::WA_StyledBackground);
@@ -140,14 +140,14 @@ void KlotixMain::setTabOrder() {
 }
 
 void KlotixMain::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
+  FramedWindow::showEvent(event);
   // The focus is marked from the start, as after a Tab, so the player sees
   // where keys go. Showing a window clears this, so it is set here.
   setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void KlotixMain::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
+  FramedWindow::resizeEvent(event);
   Form_Resize();
 }
 

@@ -3,13 +3,13 @@
 // window's logic and turns Qt's events into calls of its handlers.
 #pragma once
 
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
 
 #include "main/main_logic.h"
 #include "main/main_view.h"
+#include "ui/framed_window.h"
 #include "ui/skin.h"
 
 class QGroupBox;
@@ -20,7 +20,7 @@ class QRadioButton;
 
 namespace klotix {
 
-class KlotixMain final : public QWidget, private MainView {
+class KlotixMain final : public FramedWindow, private MainView {
   Q_OBJECT  // for tr(): its texts are translated in this class's context
 
  public:

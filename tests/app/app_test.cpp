@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/qt_test_main.h"
+
 namespace {
 // A path as the tests write them, with forward slashes on every system.
 QString slashed(const std::filesystem::path& path) { return QString::fromStdU16String(path.generic_u16string()); }
@@ -57,5 +59,5 @@ class AppTest : public QObject {
   }
 };
 
-QTEST_MAIN(AppTest)
+KLOTIX_QTEST_MAIN(AppTest)
 #include "app_test.moc"

@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "support/qt_test_main.h"
 #include "game/klotix_game.h"
 #include "main/klotix_main.h"
 #include "ui/fit_text.h"
@@ -125,5 +126,5 @@ class TranslationsTest : public QObject {
   }
 };
 
-QTEST_MAIN(TranslationsTest)
+KLOTIX_QTEST_MAIN(TranslationsTest)
 #include "translations_test.moc"

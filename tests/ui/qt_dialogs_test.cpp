@@ -9,6 +9,8 @@
 #include <QtTest>
 #include <functional>
 
+#include "support/qt_test_main.h"
+
 using namespace klotix;
 
 namespace {
@@ -110,5 +112,5 @@ class QtDialogsTest : public QObject {
   }
 };
 
-QTEST_MAIN(QtDialogsTest)
+KLOTIX_QTEST_MAIN(QtDialogsTest)
 #include "qt_dialogs_test.moc"
