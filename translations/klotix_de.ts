@@ -43,22 +43,6 @@
         <translation>Spiel vorbei!</translation>
     </message>
     <message>
-        <source>Your result could not be saved.</source>
-        <translation>Dein Ergebnis konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Datei: </translation>
-    </message>
-    <message>
-        <source>Folder: </source>
-        <translation>Ordner: </translation>
-    </message>
-    <message>
-        <source>Reason: </source>
-        <translation>Grund: </translation>
-    </message>
-    <message>
         <source>Your name:</source>
         <translation>Dein Name:</translation>
     </message>
@@ -85,6 +69,26 @@
     <message>
         <source>%1: %2 points on Quick</source>
         <translation>%1: %2 Punkte auf Stufe Schnell</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Dein Ergebnis konnte nicht gespeichert werden.
+
+Datei: %1
+Grund: %2</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+Folder: %1
+Reason: %2</source>
+        <translation>Dein Ergebnis konnte nicht gespeichert werden.
+
+Ordner: %1
+Grund: %2</translation>
     </message>
 </context>
 <context>

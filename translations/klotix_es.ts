@@ -43,22 +43,6 @@
         <translation>¡Fin de la partida!</translation>
     </message>
     <message>
-        <source>Your result could not be saved.</source>
-        <translation>No se ha podido guardar tu resultado.</translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Archivo: </translation>
-    </message>
-    <message>
-        <source>Folder: </source>
-        <translation>Carpeta: </translation>
-    </message>
-    <message>
-        <source>Reason: </source>
-        <translation>Motivo: </translation>
-    </message>
-    <message>
         <source>Your name:</source>
         <translation>Tu nombre:</translation>
     </message>
@@ -85,6 +69,26 @@
     <message>
         <source>%1: %2 points on Quick</source>
         <translation>%1: %2 puntos en el nivel Rápido</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>No se ha podido guardar tu resultado.
+
+Archivo: %1
+Motivo: %2</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+Folder: %1
+Reason: %2</source>
+        <translation>No se ha podido guardar tu resultado.
+
+Carpeta: %1
+Motivo: %2</translation>
     </message>
 </context>
 <context>

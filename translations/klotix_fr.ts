@@ -43,22 +43,6 @@
         <translation>Partie terminée&#xa0;!</translation>
     </message>
     <message>
-        <source>Your result could not be saved.</source>
-        <translation>Votre résultat n’a pas pu être enregistré.</translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Fichier&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Folder: </source>
-        <translation>Dossier&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Reason: </source>
-        <translation>Raison&#xa0;: </translation>
-    </message>
-    <message>
         <source>Your name:</source>
         <translation>Votre nom&#xa0;:</translation>
     </message>
@@ -85,6 +69,26 @@
     <message>
         <source>%1: %2 points on Quick</source>
         <translation>%1 : %2 points au niveau Rapide</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Votre résultat n’a pas pu être enregistré.
+
+Fichier&#xa0;: %1
+Raison&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+Folder: %1
+Reason: %2</source>
+        <translation>Votre résultat n’a pas pu être enregistré.
+
+Dossier&#xa0;: %1
+Raison&#xa0;: %2</translation>
     </message>
 </context>
 <context>

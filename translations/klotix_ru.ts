@@ -43,22 +43,6 @@
         <translation>Игра окончена!</translation>
     </message>
     <message>
-        <source>Your result could not be saved.</source>
-        <translation>Не удалось сохранить ваш результат.</translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Файл: </translation>
-    </message>
-    <message>
-        <source>Folder: </source>
-        <translation>Папка: </translation>
-    </message>
-    <message>
-        <source>Reason: </source>
-        <translation>Причина: </translation>
-    </message>
-    <message>
         <source>Your name:</source>
         <translation>Ваше имя:</translation>
     </message>
@@ -85,6 +69,26 @@
     <message>
         <source>%1: %2 points on Quick</source>
         <translation>%1 — очков: %2, уровень «Быстро»</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Не удалось сохранить ваш результат.
+
+Файл: %1
+Причина: %2</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+Folder: %1
+Reason: %2</source>
+        <translation>Не удалось сохранить ваш результат.
+
+Папка: %1
+Причина: %2</translation>
     </message>
 </context>
 <context>

@@ -43,22 +43,6 @@
         <translation>Spelet är slut!</translation>
     </message>
     <message>
-        <source>Your result could not be saved.</source>
-        <translation>Ditt resultat kunde inte sparas.</translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Fil: </translation>
-    </message>
-    <message>
-        <source>Folder: </source>
-        <translation>Mapp: </translation>
-    </message>
-    <message>
-        <source>Reason: </source>
-        <translation>Orsak: </translation>
-    </message>
-    <message>
         <source>Your name:</source>
         <translation>Ditt namn:</translation>
     </message>
@@ -85,6 +69,26 @@
     <message>
         <source>%1: %2 points on Quick</source>
         <translation>%1: %2 poäng på nivå Snabb</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Ditt resultat kunde inte sparas.
+
+Fil: %1
+Orsak: %2</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+Folder: %1
+Reason: %2</source>
+        <translation>Ditt resultat kunde inte sparas.
+
+Mapp: %1
+Orsak: %2</translation>
     </message>
 </context>
 <context>

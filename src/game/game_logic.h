@@ -41,13 +41,12 @@ inline constexpr const char* kGameOverResults[] = {
 inline constexpr int kInfoBoxFlags = mb::kOk | mb::kIconInformation | mb::kRtlReading;  // 0x100040
 inline constexpr int kQuitBoxFlags = mb::kYesNo | mb::kIconQuestion;                    // 36
 // Shown before "Game Over" when the result could not be written to the
-// record file, titled with the program's name: the text, then the file or
-// folder that the failed step was on and the reason, each after its label.
-inline constexpr const char* kNotSavedText =
-    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Your result could not be saved.");
-inline constexpr const char* kFileLabel = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "File: ");
-inline constexpr const char* kFolderLabel = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Folder: ");
-inline constexpr const char* kReasonLabel = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Reason: ");
+// record file, titled with the program's name: the file (%1) or folder that
+// the failed step was on, and the reason (%2).
+inline constexpr const char* kNotSavedFileText =
+    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Your result could not be saved.\n\nFile: %1\nReason: %2");
+inline constexpr const char* kNotSavedFolderText =
+    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Your result could not be saved.\n\nFolder: %1\nReason: %2");
 inline constexpr int kWarningBoxFlags = mb::kOk | mb::kIconWarning;
 
 // Length of the input-discarding pause at the end of a game.

@@ -39,7 +39,7 @@ class QtDialogsTest : public QObject {
       QCOMPARE(box->text(), QStringLiteral("Pause...press a key to continue"));
       box->close();  // closing any way counts as OK
     });
-    QCOMPARE(dialogs.messageBox("Pause...press a key to continue", "Game Paused", 0x100040), id::kOk);
+    QCOMPARE(dialogs.messageBox({"Pause...press a key to continue"}, "Game Paused", 0x100040, {}), id::kOk);
   }
 
   void questionBoxAnswersYesOrNoInTheApplicationsName() {
@@ -56,7 +56,7 @@ class QtDialogsTest : public QObject {
         QCOMPARE(box->layoutDirection(), Qt::LeftToRight);
         box->button(button)->click();
       });
-      QCOMPARE(dialogs.messageBox("Do you want to stop playing?", "", 36), answer);
+      QCOMPARE(dialogs.messageBox({"Do you want to stop playing?"}, "", 36, {}), answer);
     }
   }
 
