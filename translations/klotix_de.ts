@@ -58,17 +58,26 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>Ein anderes Klotix speichert gerade seine Rekorde</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Slow</source>
-        <translation>%1: %2 Punkte auf Stufe Langsam</translation>
+        <translation>
+            <numerusform>%1: %2 Punkt auf Stufe Langsam</numerusform>
+            <numerusform>%1: %2 Punkte auf Stufe Langsam</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Medium</source>
-        <translation>%1: %2 Punkte auf Stufe Mittel</translation>
+        <translation>
+            <numerusform>%1: %2 Punkt auf Stufe Mittel</numerusform>
+            <numerusform>%1: %2 Punkte auf Stufe Mittel</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Quick</source>
-        <translation>%1: %2 Punkte auf Stufe Schnell</translation>
+        <translation>
+            <numerusform>%1: %2 Punkt auf Stufe Schnell</numerusform>
+            <numerusform>%1: %2 Punkte auf Stufe Schnell</numerusform>
+        </translation>
     </message>
     <message>
         <source>Your result could not be saved.
@@ -202,10 +211,13 @@ Grund: %2</translation>
         <comment>a record list, read aloud: its level, what it holds</comment>
         <translation>%1, Namen</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1, %2 points</source>
         <comment>a record, read aloud: the name, the points</comment>
-        <translation>%1, %2 Punkte</translation>
+        <translation>
+            <numerusform>%1, %2 Punkt</numerusform>
+            <numerusform>%1, %2 Punkte</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

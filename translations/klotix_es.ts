@@ -58,17 +58,26 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>Otra copia de Klotix está guardando sus récords</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Slow</source>
-        <translation>%1: %2 puntos en el nivel Lento</translation>
+        <translation>
+            <numerusform>%1: %2 punto en el nivel Lento</numerusform>
+            <numerusform>%1: %2 puntos en el nivel Lento</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Medium</source>
-        <translation>%1: %2 puntos en el nivel Medio</translation>
+        <translation>
+            <numerusform>%1: %2 punto en el nivel Medio</numerusform>
+            <numerusform>%1: %2 puntos en el nivel Medio</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Quick</source>
-        <translation>%1: %2 puntos en el nivel Rápido</translation>
+        <translation>
+            <numerusform>%1: %2 punto en el nivel Rápido</numerusform>
+            <numerusform>%1: %2 puntos en el nivel Rápido</numerusform>
+        </translation>
     </message>
     <message>
         <source>Your result could not be saved.
@@ -202,10 +211,13 @@ Motivo: %2</translation>
         <comment>a record list, read aloud: its level, what it holds</comment>
         <translation>%1, nombres</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1, %2 points</source>
         <comment>a record, read aloud: the name, the points</comment>
-        <translation>%1, %2 puntos</translation>
+        <translation>
+            <numerusform>%1, %2 punto</numerusform>
+            <numerusform>%1, %2 puntos</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -58,17 +58,26 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>En annan kopia av Klotix sparar sina rekord</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Slow</source>
-        <translation>%1: %2 poäng på nivå Långsam</translation>
+        <translation>
+            <numerusform>%1: %2 poäng på nivå Långsam</numerusform>
+            <numerusform>%1: %2 poäng på nivå Långsam</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Medium</source>
-        <translation>%1: %2 poäng på nivå Medel</translation>
+        <translation>
+            <numerusform>%1: %2 poäng på nivå Medel</numerusform>
+            <numerusform>%1: %2 poäng på nivå Medel</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Quick</source>
-        <translation>%1: %2 poäng på nivå Snabb</translation>
+        <translation>
+            <numerusform>%1: %2 poäng på nivå Snabb</numerusform>
+            <numerusform>%1: %2 poäng på nivå Snabb</numerusform>
+        </translation>
     </message>
     <message>
         <source>Your result could not be saved.
@@ -202,10 +211,13 @@ Orsak: %2</translation>
         <comment>a record list, read aloud: its level, what it holds</comment>
         <translation>%1, namn</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1, %2 points</source>
         <comment>a record, read aloud: the name, the points</comment>
-        <translation>%1, %2 poäng</translation>
+        <translation>
+            <numerusform>%1, %2 poäng</numerusform>
+            <numerusform>%1, %2 poäng</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

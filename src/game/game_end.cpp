@@ -39,7 +39,8 @@ void GameLogic::Gameover() {
   // the result as well.
   BoxText result;
   if (module.level >= 1 && module.level <= kLevels)
-    result = {kGameOverResults[module.level - 1], {{module.playername}, {std::to_string(s_.points)}}};
+    result = {kGameOverResults[module.level - 1], {{module.playername}, {std::to_string(s_.points)}},
+              pluralCount(s_.points)};
   parts_.dialogs.messageBox({kGameOverText}, kGameOverTitle, kInfoBoxFlags, result);
   parts_.host.openMainWindow();
   parts_.host.closeGameWindow();

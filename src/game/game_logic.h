@@ -32,11 +32,12 @@ inline constexpr const char* kGameOverText = KLOTIX_TRANSLATE_NOOP("klotix::Dial
 inline constexpr const char* kGameOverTitle = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Game Over!");
 // What the game-over box tells a screen reader besides its text: the
 // player (%1) and the points (%2) of the game, on the level played, 1..3.
-// One whole text per level, so that each language can word it as it must.
+// One whole text per level, so that each language can word it as it must,
+// with plural forms for the points.
 inline constexpr const char* kGameOverResults[] = {
-    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "%1: %2 points on Slow"),
-    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "%1: %2 points on Medium"),
-    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "%1: %2 points on Quick"),
+    KLOTIX_TRANSLATE_N_NOOP("klotix::Dialogs", "%1: %2 points on Slow"),
+    KLOTIX_TRANSLATE_N_NOOP("klotix::Dialogs", "%1: %2 points on Medium"),
+    KLOTIX_TRANSLATE_N_NOOP("klotix::Dialogs", "%1: %2 points on Quick"),
 };
 inline constexpr int kInfoBoxFlags = mb::kOk | mb::kIconInformation | mb::kRtlReading;  // 0x100040
 inline constexpr int kQuitBoxFlags = mb::kYesNo | mb::kIconQuestion;                    // 36

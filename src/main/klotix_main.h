@@ -57,7 +57,7 @@ class KlotixMain final : public FramedWindow, private MainView {
   void setCaption(const std::string& caption) override;
   void loadSkin(const std::string& fileName) override;
   void applySkin() override;
-  void addRecordRow(int levelIndex, const std::string& points, const std::string& name) override;
+  void addRecordRow(int levelIndex, std::int32_t points, const std::string& name) override;
   void selectRecordRow(int levelIndex, int row) override;
   void selectLevelButton(int index) override;
   void openGameWindow() override;

@@ -54,6 +54,14 @@ struct BoxText {
   int count = -1;
 };
 
+// The count that picks the plural form for `number` points: "-1 point"
+// as "1 point". The translations fill the number itself in with its sign,
+// as an argument: Qt's %n takes no negative number.
+inline int pluralCount(long long number) {
+  const long long size = number < 0 ? -number : number;
+  return size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(size);
+}
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
