@@ -54,7 +54,7 @@ class LeanTimer final : public Timer {
 // No benchmark reaches a box or the end of a game.
 class NoDialogs final : public Dialogs {
  public:
-  int messageBox(const std::string&, const std::string&, int, const std::string& = {}) override { return id::kOk; }
+  int messageBox(const BoxText&, const std::string&, int, const BoxText&) override { return id::kOk; }
   std::string inputBox(const std::string&, const std::string&, const std::string&, int) override { return {}; }
 };
 

@@ -43,22 +43,6 @@
         <translation>Spiel vorbei!</translation>
     </message>
     <message>
-        <source>Your result could not be saved.</source>
-        <translation>Dein Ergebnis konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Datei: </translation>
-    </message>
-    <message>
-        <source>Folder: </source>
-        <translation>Ordner: </translation>
-    </message>
-    <message>
-        <source>Reason: </source>
-        <translation>Grund: </translation>
-    </message>
-    <message>
         <source>Your name:</source>
         <translation>Dein Name:</translation>
     </message>
@@ -74,17 +58,46 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>Ein anderes Klotix speichert gerade seine Rekorde</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Slow</source>
-        <translation>%1: %2 Punkte auf Stufe Langsam</translation>
+        <translation>
+            <numerusform>%1: %2 Punkt auf Stufe Langsam</numerusform>
+            <numerusform>%1: %2 Punkte auf Stufe Langsam</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Medium</source>
-        <translation>%1: %2 Punkte auf Stufe Mittel</translation>
+        <translation>
+            <numerusform>%1: %2 Punkt auf Stufe Mittel</numerusform>
+            <numerusform>%1: %2 Punkte auf Stufe Mittel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 points on Quick</source>
+        <translation>
+            <numerusform>%1: %2 Punkt auf Stufe Schnell</numerusform>
+            <numerusform>%1: %2 Punkte auf Stufe Schnell</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: %2 points on Quick</source>
-        <translation>%1: %2 Punkte auf Stufe Schnell</translation>
+        <source>Your result could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Dein Ergebnis konnte nicht gespeichert werden.
+
+Datei: %1
+Grund: %2</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+Folder: %1
+Reason: %2</source>
+        <translation>Dein Ergebnis konnte nicht gespeichert werden.
+
+Ordner: %1
+Grund: %2</translation>
     </message>
 </context>
 <context>
@@ -198,10 +211,13 @@
         <comment>a record list, read aloud: its level, what it holds</comment>
         <translation>%1, Namen</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1, %2 points</source>
         <comment>a record, read aloud: the name, the points</comment>
-        <translation>%1, %2 Punkte</translation>
+        <translation>
+            <numerusform>%1, %2 Punkt</numerusform>
+            <numerusform>%1, %2 Punkte</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -43,22 +43,6 @@
         <translation>¡Fin de la partida!</translation>
     </message>
     <message>
-        <source>Your result could not be saved.</source>
-        <translation>No se ha podido guardar tu resultado.</translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Archivo: </translation>
-    </message>
-    <message>
-        <source>Folder: </source>
-        <translation>Carpeta: </translation>
-    </message>
-    <message>
-        <source>Reason: </source>
-        <translation>Motivo: </translation>
-    </message>
-    <message>
         <source>Your name:</source>
         <translation>Tu nombre:</translation>
     </message>
@@ -74,17 +58,46 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>Otra copia de Klotix está guardando sus récords</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Slow</source>
-        <translation>%1: %2 puntos en el nivel Lento</translation>
+        <translation>
+            <numerusform>%1: %2 punto en el nivel Lento</numerusform>
+            <numerusform>%1: %2 puntos en el nivel Lento</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Medium</source>
-        <translation>%1: %2 puntos en el nivel Medio</translation>
+        <translation>
+            <numerusform>%1: %2 punto en el nivel Medio</numerusform>
+            <numerusform>%1: %2 puntos en el nivel Medio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 points on Quick</source>
+        <translation>
+            <numerusform>%1: %2 punto en el nivel Rápido</numerusform>
+            <numerusform>%1: %2 puntos en el nivel Rápido</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: %2 points on Quick</source>
-        <translation>%1: %2 puntos en el nivel Rápido</translation>
+        <source>Your result could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>No se ha podido guardar tu resultado.
+
+Archivo: %1
+Motivo: %2</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+Folder: %1
+Reason: %2</source>
+        <translation>No se ha podido guardar tu resultado.
+
+Carpeta: %1
+Motivo: %2</translation>
     </message>
 </context>
 <context>
@@ -198,10 +211,13 @@
         <comment>a record list, read aloud: its level, what it holds</comment>
         <translation>%1, nombres</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1, %2 points</source>
         <comment>a record, read aloud: the name, the points</comment>
-        <translation>%1, %2 puntos</translation>
+        <translation>
+            <numerusform>%1, %2 punto</numerusform>
+            <numerusform>%1, %2 puntos</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -43,22 +43,6 @@
         <translation>Partie terminée&#xa0;!</translation>
     </message>
     <message>
-        <source>Your result could not be saved.</source>
-        <translation>Votre résultat n’a pas pu être enregistré.</translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Fichier&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Folder: </source>
-        <translation>Dossier&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Reason: </source>
-        <translation>Raison&#xa0;: </translation>
-    </message>
-    <message>
         <source>Your name:</source>
         <translation>Votre nom&#xa0;:</translation>
     </message>
@@ -74,17 +58,46 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>Une autre copie de Klotix enregistre ses records</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Slow</source>
-        <translation>%1 : %2 points au niveau Lent</translation>
+        <translation>
+            <numerusform>%1 : %2 point au niveau Lent</numerusform>
+            <numerusform>%1 : %2 points au niveau Lent</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Medium</source>
-        <translation>%1 : %2 points au niveau Moyen</translation>
+        <translation>
+            <numerusform>%1 : %2 point au niveau Moyen</numerusform>
+            <numerusform>%1 : %2 points au niveau Moyen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 points on Quick</source>
+        <translation>
+            <numerusform>%1 : %2 point au niveau Rapide</numerusform>
+            <numerusform>%1 : %2 points au niveau Rapide</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: %2 points on Quick</source>
-        <translation>%1 : %2 points au niveau Rapide</translation>
+        <source>Your result could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Votre résultat n’a pas pu être enregistré.
+
+Fichier&#xa0;: %1
+Raison&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+Folder: %1
+Reason: %2</source>
+        <translation>Votre résultat n’a pas pu être enregistré.
+
+Dossier&#xa0;: %1
+Raison&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -198,10 +211,13 @@
         <comment>a record list, read aloud: its level, what it holds</comment>
         <translation>%1, noms</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1, %2 points</source>
         <comment>a record, read aloud: the name, the points</comment>
-        <translation>%1, %2 points</translation>
+        <translation>
+            <numerusform>%1, %2 point</numerusform>
+            <numerusform>%1, %2 points</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

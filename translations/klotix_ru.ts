@@ -43,22 +43,6 @@
         <translation>Игра окончена!</translation>
     </message>
     <message>
-        <source>Your result could not be saved.</source>
-        <translation>Не удалось сохранить ваш результат.</translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Файл: </translation>
-    </message>
-    <message>
-        <source>Folder: </source>
-        <translation>Папка: </translation>
-    </message>
-    <message>
-        <source>Reason: </source>
-        <translation>Причина: </translation>
-    </message>
-    <message>
         <source>Your name:</source>
         <translation>Ваше имя:</translation>
     </message>
@@ -74,17 +58,49 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>Другая копия Klotix сохраняет свои рекорды</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Slow</source>
-        <translation>%1 — очков: %2, уровень «Медленно»</translation>
+        <translation>
+            <numerusform>%1 — %2 очко, уровень «Медленно»</numerusform>
+            <numerusform>%1 — %2 очка, уровень «Медленно»</numerusform>
+            <numerusform>%1 — %2 очков, уровень «Медленно»</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Medium</source>
-        <translation>%1 — очков: %2, уровень «Средне»</translation>
+        <translation>
+            <numerusform>%1 — %2 очко, уровень «Средне»</numerusform>
+            <numerusform>%1 — %2 очка, уровень «Средне»</numerusform>
+            <numerusform>%1 — %2 очков, уровень «Средне»</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 points on Quick</source>
+        <translation>
+            <numerusform>%1 — %2 очко, уровень «Быстро»</numerusform>
+            <numerusform>%1 — %2 очка, уровень «Быстро»</numerusform>
+            <numerusform>%1 — %2 очков, уровень «Быстро»</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: %2 points on Quick</source>
-        <translation>%1 — очков: %2, уровень «Быстро»</translation>
+        <source>Your result could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Не удалось сохранить ваш результат.
+
+Файл: %1
+Причина: %2</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+Folder: %1
+Reason: %2</source>
+        <translation>Не удалось сохранить ваш результат.
+
+Папка: %1
+Причина: %2</translation>
     </message>
 </context>
 <context>
@@ -198,10 +214,14 @@
         <comment>a record list, read aloud: its level, what it holds</comment>
         <translation>%1, имена</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1, %2 points</source>
         <comment>a record, read aloud: the name, the points</comment>
-        <translation>%1, очков: %2</translation>
+        <translation>
+            <numerusform>%1, %2 очко</numerusform>
+            <numerusform>%1, %2 очка</numerusform>
+            <numerusform>%1, %2 очков</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -43,22 +43,6 @@
         <translation>Spelet är slut!</translation>
     </message>
     <message>
-        <source>Your result could not be saved.</source>
-        <translation>Ditt resultat kunde inte sparas.</translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Fil: </translation>
-    </message>
-    <message>
-        <source>Folder: </source>
-        <translation>Mapp: </translation>
-    </message>
-    <message>
-        <source>Reason: </source>
-        <translation>Orsak: </translation>
-    </message>
-    <message>
         <source>Your name:</source>
         <translation>Ditt namn:</translation>
     </message>
@@ -74,17 +58,46 @@
         <source>Another copy of Klotix is saving its records</source>
         <translation>En annan kopia av Klotix sparar sina rekord</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Slow</source>
-        <translation>%1: %2 poäng på nivå Långsam</translation>
+        <translation>
+            <numerusform>%1: %2 poäng på nivå Långsam</numerusform>
+            <numerusform>%1: %2 poäng på nivå Långsam</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1: %2 points on Medium</source>
-        <translation>%1: %2 poäng på nivå Medel</translation>
+        <translation>
+            <numerusform>%1: %2 poäng på nivå Medel</numerusform>
+            <numerusform>%1: %2 poäng på nivå Medel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 points on Quick</source>
+        <translation>
+            <numerusform>%1: %2 poäng på nivå Snabb</numerusform>
+            <numerusform>%1: %2 poäng på nivå Snabb</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: %2 points on Quick</source>
-        <translation>%1: %2 poäng på nivå Snabb</translation>
+        <source>Your result could not be saved.
+
+File: %1
+Reason: %2</source>
+        <translation>Ditt resultat kunde inte sparas.
+
+Fil: %1
+Orsak: %2</translation>
+    </message>
+    <message>
+        <source>Your result could not be saved.
+
+Folder: %1
+Reason: %2</source>
+        <translation>Ditt resultat kunde inte sparas.
+
+Mapp: %1
+Orsak: %2</translation>
     </message>
 </context>
 <context>
@@ -198,10 +211,13 @@
         <comment>a record list, read aloud: its level, what it holds</comment>
         <translation>%1, namn</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1, %2 points</source>
         <comment>a record, read aloud: the name, the points</comment>
-        <translation>%1, %2 poäng</translation>
+        <translation>
+            <numerusform>%1, %2 poäng</numerusform>
+            <numerusform>%1, %2 poäng</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -8,8 +8,6 @@
 
 #include "game/klotix_game.h"
 #include "main/klotix_main.h"
-#include "main/main_logic.h"
-#include "ui/skin.h"
 
 namespace klotix {
 
@@ -33,28 +31,28 @@ bool takesNewFile(const QString& folder) {
 }
 }  // namespace
 
-RecordFiles recordFilesFor(const QString& programFolder, const QString& userFolder) {
+RecordFiles recordFilesFor(const InstallLayout& layout, const QString& userFolder) {
   // An installed program is shared by all its players, and what it leaves
   // beside itself outlives its removal: even root, who could write there,
   // keeps their records in their own folder.
-  const bool installed = findSkin(programFolder, QString::fromLatin1(kSkinFile)) == SkinPlace::kInstalled;
+  const QString& programFolder = layout.programFolder();
+  const bool installed = layout.installed();
   if (!installed && takesNewFile(programFolder)) return {recordFileIn(programFolder), {}};
   // The folder is made by the first save, which reports it when it cannot.
   return {recordFileIn(userFolder), installed ? std::filesystem::path() : recordFileIn(programFolder)};
 }
 
-RecordFiles recordFilesFor() {
-  return recordFilesFor(QCoreApplication::applicationDirPath(),
-                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+App::App() {
+  translations_.load(preferredLanguages());
+  translations_.install();
+  module_.recordFiles = recordFilesFor(layout_, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
-
-App::App() { module_.recordFiles = recordFilesFor(); }
 
 void App::start() { openMainWindow(); }
 
 void App::openMainWindow() {
   auto* window = new KlotixMain(
-      module_, random_, dialogs_, [this] { openGameWindow(); }, [] { endProgram(); });
+      module_, random_, dialogs_, layout_.dataFolders(), [this] { openGameWindow(); }, [] { endProgram(); });
   window->show();
 }
 

@@ -1,9 +1,12 @@
-// The program: the shared settings and records of the run, and the
-// switching between the main window and the game window.
+// The program: where it is installed, its language, the shared settings
+// and records of the run, and the switching between the main window and
+// the game window.
 #pragma once
 
 #include <QString>
 
+#include "app/install_layout.h"
+#include "app/translations.h"
 #include "records/klotix_module.h"
 #include "records/random_source.h"
 #include "ui/qt_dialogs.h"
@@ -12,6 +15,9 @@ namespace klotix {
 
 class App {
  public:
+  // Finds where the program is installed and gives the application the
+  // catalogues of the player's language. Requires the application object;
+  // before any window, so that each speaks the language.
   App();
   App(const App&) = delete;
   App& operator=(const App&) = delete;
@@ -24,23 +30,20 @@ class App {
   static void endProgram();
 
  private:
+  const InstallLayout layout_ = InstallLayout::ofRunningProgram();
+  Translations translations_{layout_.dataFolders()};
   Klotix_Module module_;
   TimeSeededRandom random_;
   QtDialogs dialogs_;
 };
 
-// Where the records of a run are kept. An installed program (its skin in
-// ../share/klotix from `programFolder`, the executable's folder) keeps
-// them in "Klotix.dat" in `userFolder` (the user's application data
-// folder, made by the first save), whoever runs it. A copy with its skin
-// beside it, or none, keeps them beside itself when a new file can be made
-// in `programFolder` (tried, not judged by its rights); otherwise in
-// `userFolder` too, and until the first save there
-// the records shown are those of a "Klotix.dat" in the program folder,
-// which is never written.
-RecordFiles recordFilesFor(const QString& programFolder, const QString& userFolder);
-
-// The record files of this run.
-RecordFiles recordFilesFor();
+// Where the records of a run are kept. An installed program keeps them in
+// "Klotix.dat" in `userFolder` (the user's application data folder, made
+// by the first save), whoever runs it. Any other copy keeps them beside
+// itself, in its layout's program folder, when a new file can be made
+// there (tried, not judged by its rights); otherwise in `userFolder` too,
+// and until the first save there the records shown are those of a
+// "Klotix.dat" in the program folder, which is never written.
+RecordFiles recordFilesFor(const InstallLayout& layout, const QString& userFolder);
 
 }  // namespace klotix

@@ -6,8 +6,8 @@
 #include "app/command_line.h"
 #include "app/display.h"
 #include "app/running_mark.h"
-#include "app/translations.h"
 #include "ui/app_identity.h"
+#include "ui/accessible_factory.h"
 #include "ui/box_icons.h"
 
 int main(int argc, char* argv[]) {
@@ -28,10 +28,11 @@ int main(int argc, char* argv[]) {
   if (argc > 1) return klotix::answerCommandLine(argc, argv);
 
   const auto application = klotix::openDisplay(argc, argv);
-  // Before any window: each shows its texts in the player's language.
-  klotix::Translations translations;
-  translations.load(klotix::preferredLanguages());
-  translations.install();
+  // Before any window, so that a screen reader reads each whole.
+  klotix::installAccessibleFactory();
+  // Before any window, so that each shows its texts in the player's
+  // language.
+  klotix::App app;
   // The platform's look, with the boxes' icons sharp at any scale.
   QApplication::setStyle(new klotix::BoxIconStyle);
   // Every window of the run, main and game, shows the program's icon.
@@ -39,7 +40,6 @@ int main(int argc, char* argv[]) {
   for (int size : {32, 64, 128}) icon.addFile(QStringLiteral(":/icons/klotix-%1.png").arg(size));
   QApplication::setWindowIcon(icon);
 
-  klotix::App app;
   app.start();
   return QApplication::exec();
 }

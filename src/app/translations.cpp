@@ -4,8 +4,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
-#include "ui/skin.h"
-
 namespace klotix {
 
 namespace {
@@ -14,9 +12,16 @@ const QString kCatalogue = QStringLiteral("klotix");
 const QString kQtStandIn = QStringLiteral("klotix_qtbase");
 const QString kQtCatalogue = QStringLiteral("qtbase");
 const QString kSeparator = QStringLiteral("_");
+
+// English: the plural forms of the texts, built into the program. Returns
+// the language's name for load(): none.
+QString loadEnglish(QTranslator& catalogue) {
+  (void)catalogue.load(QStringLiteral(":/translations/klotix_en.qm"));
+  return {};
+}
 }  // namespace
 
-Translations::Translations(QString programFolder) : programFolder_(std::move(programFolder)) {}
+Translations::Translations(QStringList dataFolders) : dataFolders_(std::move(dataFolders)) {}
 
 Translations::~Translations() {
   if (!installed_ || QCoreApplication::instance() == nullptr) return;
@@ -27,10 +32,10 @@ Translations::~Translations() {
 QString Translations::load(const QStringList& uiLanguages) {
   for (const QString& name : uiLanguages) {
     const QLocale locale(name);
-    if (locale.language() == QLocale::English || name == QLatin1String("C")) return {};
+    if (locale.language() == QLocale::English || name == QLatin1String("C")) return loadEnglish(klotix_);
     // A name Qt does not know is skipped, as is a language not shipped.
     if (locale.language() == QLocale::C) continue;
-    for (const QString& dataFolder : programDataFolders(programFolder_)) {
+    for (const QString& dataFolder : dataFolders_) {
       const QString folder = QDir(dataFolder).filePath(QStringLiteral("translations"));
       if (!klotix_.load(locale, kCatalogue, kSeparator, folder)) continue;
       // Qt's texts in this very language, never in one the player ranks
@@ -42,7 +47,7 @@ QString Translations::load(const QStringList& uiLanguages) {
       return klotix_.language();
     }
   }
-  return {};
+  return loadEnglish(klotix_);
 }
 
 QStringList preferredLanguages() {

@@ -10,15 +10,16 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include "app/install_layout.h"
+
 namespace klotix {
 
 class Translations {
  public:
-  // Klotix's catalogues are looked for as the skin is, from
-  // `programFolder`, the executable's folder: in "translations" beside it
-  // (a build tree, a copy run from a folder of its own), then in
-  // "../share/klotix/translations" (an installed tree under any prefix).
-  explicit Translations(QString programFolder = QCoreApplication::applicationDirPath());
+  // Klotix's catalogues are looked for in "translations" in each of
+  // `dataFolders`, first first: by default the running program's data
+  // folders (see InstallLayout), which requires the application object.
+  explicit Translations(QStringList dataFolders = InstallLayout::ofRunningProgram().dataFolders());
   // Takes back from the application whatever install() gave it.
   ~Translations();
   Translations(const Translations&) = delete;
@@ -26,8 +27,8 @@ class Translations {
 
   // Loads the catalogues of the first language in `uiLanguages` (names
   // such as "de-DE", most preferred first, as QLocale::uiLanguages gives
-  // them) that is English or that Klotix ships. For English nothing is
-  // loaded. Otherwise Klotix's "klotix_XX.qm" and Qt's own "qtbase_XX.qm"
+  // them) that is English or that Klotix ships. For English only the
+  // plural forms of Klotix's texts are loaded. Otherwise Klotix's "klotix_XX.qm" and Qt's own "qtbase_XX.qm"
   // of the same language, from Qt's translations folder or, where Qt has
   // none for it, Klotix's stand-in "klotix_qtbase_XX.qm" beside its own.
   // Returns the language loaded, as named in its catalogue ("de"), or an
@@ -45,7 +46,7 @@ class Translations {
   QString translate(const char* context, const char* source) const;
 
  private:
-  QString programFolder_;
+  QStringList dataFolders_;
   QTranslator klotix_;
   QTranslator qt_;
   bool installed_ = false;

@@ -15,7 +15,7 @@ void GameLogic::Paus() {
   parts_.Timer1.setEnabled(false);
   // The answer does not matter: however the box is closed, play goes on,
   // and re-enabling the timer makes the next tick a full interval away.
-  parts_.dialogs.messageBox(kPauseText, kPauseTitle, kInfoBoxFlags);
+  parts_.dialogs.messageBox({kPauseText}, kPauseTitle, kInfoBoxFlags, {});
   parts_.Timer1.setEnabled(true);
 }
 

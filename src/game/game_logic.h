@@ -32,22 +32,22 @@ inline constexpr const char* kGameOverText = KLOTIX_TRANSLATE_NOOP("klotix::Dial
 inline constexpr const char* kGameOverTitle = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Game Over!");
 // What the game-over box tells a screen reader besides its text: the
 // player (%1) and the points (%2) of the game, on the level played, 1..3.
-// One whole text per level, so that each language can word it as it must.
+// One whole text per level, so that each language can word it as it must,
+// with plural forms for the points.
 inline constexpr const char* kGameOverResults[] = {
-    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "%1: %2 points on Slow"),
-    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "%1: %2 points on Medium"),
-    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "%1: %2 points on Quick"),
+    KLOTIX_TRANSLATE_N_NOOP("klotix::Dialogs", "%1: %2 points on Slow"),
+    KLOTIX_TRANSLATE_N_NOOP("klotix::Dialogs", "%1: %2 points on Medium"),
+    KLOTIX_TRANSLATE_N_NOOP("klotix::Dialogs", "%1: %2 points on Quick"),
 };
 inline constexpr int kInfoBoxFlags = mb::kOk | mb::kIconInformation | mb::kRtlReading;  // 0x100040
 inline constexpr int kQuitBoxFlags = mb::kYesNo | mb::kIconQuestion;                    // 36
 // Shown before "Game Over" when the result could not be written to the
-// record file, titled with the program's name: the text, then the file or
-// folder that the failed step was on and the reason, each after its label.
-inline constexpr const char* kNotSavedText =
-    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Your result could not be saved.");
-inline constexpr const char* kFileLabel = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "File: ");
-inline constexpr const char* kFolderLabel = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Folder: ");
-inline constexpr const char* kReasonLabel = KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Reason: ");
+// record file, titled with the program's name: the file (%1) or folder that
+// the failed step was on, and the reason (%2).
+inline constexpr const char* kNotSavedFileText =
+    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Your result could not be saved.\n\nFile: %1\nReason: %2");
+inline constexpr const char* kNotSavedFolderText =
+    KLOTIX_TRANSLATE_NOOP("klotix::Dialogs", "Your result could not be saved.\n\nFolder: %1\nReason: %2");
 inline constexpr int kWarningBoxFlags = mb::kOk | mb::kIconWarning;
 
 // Length of the input-discarding pause at the end of a game.

@@ -50,9 +50,9 @@ void widenToText(QWidget* widget) {
 
 }  // namespace
 
-KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dialogs,
+KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dialogs, const QStringList& dataFolders,
                        std::function<void()> openGame, std::function<void()> endProgram, QWidget* parent)
-    : QWidget(parent), openGame_(std::move(openGame)), endProgram_(std::move(endProgram)) {
+    : FramedWindow(parent), openGame_(std::move(openGame)), endProgram_(std::move(endProgram)), Skin1_(dataFolders) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("KlotixMain"));  // the skin styles the window by this name
   setAttribute(Qt::WA_StyledBackground);
@@ -140,14 +140,14 @@ void KlotixMain::setTabOrder() {
 }
 
 void KlotixMain::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
+  FramedWindow::showEvent(event);
   // The focus is marked from the start, as after a Tab, so the player sees
   // where keys go. Showing a window clears this, so it is set here.
   setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void KlotixMain::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
+  FramedWindow::resizeEvent(event);
   Form_Resize();
 }
 
@@ -159,13 +159,15 @@ void KlotixMain::loadSkin(const std::string& fileName) { Skin1_.LoadSkin(QString
 
 void KlotixMain::applySkin() { Skin1_.ApplySkin(this); }
 
-void KlotixMain::addRecordRow(int levelIndex, const std::string& points, const std::string& name) {
+void KlotixMain::addRecordRow(int levelIndex, std::int32_t points, const std::string& name) {
   const auto i = static_cast<std::size_t>(levelIndex);
-  const QString shownPoints = QString::fromStdString(points);
+  const QString shownPoints = QString::number(points);
   const QString shownName = QString::fromStdString(name);
-  // Either half of a row is read as the whole record.
+  // Either half of a row is read as the whole record, "1 point" or "2
+  // points" as the language counts.
   addPairedRow(List1_.at(i), List2_.at(i), shownPoints, shownName,
-               tr("%1, %2 points", "a record, read aloud: the name, the points").arg(shownName, shownPoints));
+               tr("%1, %2 points", "a record, read aloud: the name, the points", pluralCount(points))
+                   .arg(shownName, shownPoints));
 }
 
 void KlotixMain::selectRecordRow(int levelIndex, int row) {

@@ -3,13 +3,13 @@
 // window's logic and turns Qt's events into calls of its handlers.
 #pragma once
 
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
 
 #include "main/main_logic.h"
 #include "main/main_view.h"
+#include "ui/framed_window.h"
 #include "ui/skin.h"
 
 class QGroupBox;
@@ -20,14 +20,15 @@ class QRadioButton;
 
 namespace klotix {
 
-class KlotixMain final : public QWidget, private MainView {
+class KlotixMain final : public FramedWindow, private MainView {
   Q_OBJECT  // for tr(): its texts are translated in this class's context
 
  public:
-  // Runs the load steps at once. `openGame` opens the game window; `endProgram`
-  // ends the run. The window deletes itself when closed.
-  KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dialogs, std::function<void()> openGame,
-             std::function<void()> endProgram, QWidget* parent = nullptr);
+  // Runs the load steps at once. The skin is looked for in `dataFolders`,
+  // first first. `openGame` opens the game window; `endProgram` ends the
+  // run. The window deletes itself when closed.
+  KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dialogs, const QStringList& dataFolders,
+             std::function<void()> openGame, std::function<void()> endProgram, QWidget* parent = nullptr);
 
   // Controls, for tests
   QPushButton* Command_Start() const { return Command_Start_; }
@@ -56,7 +57,7 @@ class KlotixMain final : public QWidget, private MainView {
   void setCaption(const std::string& caption) override;
   void loadSkin(const std::string& fileName) override;
   void applySkin() override;
-  void addRecordRow(int levelIndex, const std::string& points, const std::string& name) override;
+  void addRecordRow(int levelIndex, std::int32_t points, const std::string& name) override;
   void selectRecordRow(int levelIndex, int row) override;
   void selectLevelButton(int index) override;
   void openGameWindow() override;

@@ -42,7 +42,7 @@ void MainLogic::fillRecordLists() {
     int playersRow = -1;
     for (int n : rankedEntries(module.tables(), level)) {
       const Record& entry = module.records[level][n];
-      parts_.view.addRecordRow(level - 1, std::to_string(entry.points), entry.name);
+      parts_.view.addRecordRow(level - 1, entry.points, entry.name);
       if (level == module.level && !module.playername.empty() && entry.name == module.playername) playersRow = row;
       ++row;
     }

@@ -3,6 +3,7 @@
 // the program. The Qt main window implements it; tests use a fake.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace klotix {
@@ -20,7 +21,7 @@ class MainView {
 
   // Adds a row to the record lists of level index 0..2: the points to the
   // narrow list on the left, the name to the wide list on the right.
-  virtual void addRecordRow(int levelIndex, const std::string& points, const std::string& name) = 0;
+  virtual void addRecordRow(int levelIndex, std::int32_t points, const std::string& name) = 0;
 
   // Selects row `row` (from 0) of the record lists of level index 0..2 and
   // scrolls it into view.

@@ -1,6 +1,5 @@
 #include "ui/cell_grid_widget.h"
 
-#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -12,15 +11,6 @@ namespace klotix {
 namespace {
 QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
-// A screen reader reads a grid as a picture, by its accessible name, not
-// as an anonymous filler. CellGridWidget has no meta-object of its own:
-// Qt asks for it as the QWidget it is.
-QAccessibleInterface* cellGridAccessible(const QString& className, QObject* object) {
-  if (className != QLatin1String("QWidget")) return nullptr;
-  auto* grid = dynamic_cast<CellGridWidget*>(object);
-  return grid != nullptr ? new QAccessibleWidget(grid, QAccessible::Graphic) : nullptr;
-}
-
 QRect boundingBox(const std::vector<QRect>& cells) {
   QRect box;
   for (const QRect& r : cells) box = box.united(r);
@@ -30,8 +20,6 @@ QRect boundingBox(const std::vector<QRect>& cells) {
 
 CellGridWidget::CellGridWidget(const std::vector<QRect>& twipCells, QColor border, Color fill, QWidget* parent)
     : QWidget(parent), colors_(twipCells.size(), fill), border_(border) {
-  static const bool factoryInstalled = (QAccessible::installFactory(cellGridAccessible), true);
-  (void)factoryInstalled;
   const QRect twips = boundingBox(twipCells);
   setGeometry(twipRect(twips.x(), twips.y(), twips.width(), twips.height()).adjusted(0, 0, 1, 1));
   for (const QRect& r : twipCells)

@@ -17,6 +17,8 @@
 namespace klotix {
 
 class CellGridWidget : public QWidget, public CellGrid {
+  Q_OBJECT  // the accessible factory knows the grid by this class's name
+
  public:
   // `twipCells` are the cells' rectangles in the parent's coordinates, in
   // twips; neighbours overlap by one pixel (15 twips), so that they share

@@ -2,11 +2,12 @@
 // and a flags value in the Windows message-box numbering, so the game states
 // its boxes exactly as they were designed; the Qt implementation maps the
 // buttons and icons, and tests inject a fake so no test blocks on a box.
-// Callers give the texts in English; the boxes show them in the player's
-// language.
+// Callers give the texts in English with their arguments; the boxes show
+// them in the player's language.
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace klotix {
 
@@ -34,25 +35,45 @@ inline constexpr int kNo = 7;
 // records/shown_text.h).
 inline constexpr const char* kDialogsContext = "klotix::Dialogs";
 
+// One argument of a box's text: shown as it is (a name, points, a file,
+// the system's own words), or translated when `marked` says that it may be
+// a marked text of kDialogsContext itself.
+struct BoxArgument {
+  std::string text;
+  bool marked = false;
+};
+
+// A text as a box is asked to show it: `text`, in English and marked in
+// kDialogsContext, whose %1, %2, %3 the box fills with `arguments`, in one
+// pass, once it has translated it. `count`, when not -1, picks the plural
+// form of the translation (a number of points, counted without its sign).
+// An empty text shows nothing.
+struct BoxText {
+  std::string text;
+  std::vector<BoxArgument> arguments = {};
+  int count = -1;
+};
+
+// The count that picks the plural form for `number` points: "-1 point"
+// as "1 point". The translations fill the number itself in with its sign,
+// as an argument: Qt's %n takes no negative number.
+inline int pluralCount(long long number) {
+  const long long size = number < 0 ? -number : number;
+  return size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(size);
+}
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
 
-  // `text` in the player's language when it is one of the marked texts of
-  // kDialogsContext, else `text` as it is (a name, a file, the system's
-  // own words). The boxes translate their texts, titles and prompts this
-  // way themselves; a caller that puts a text together translates its
-  // parts with it. Without a language of the player's, English as given.
-  virtual std::string translated(const std::string& text) const { return text; }
-
   // Shows a modal message box and returns the button pressed (id::kOk,
   // id::kYes, id::kNo). Closing a Yes/No box without choosing gives id::kNo;
   // closing an OK box any way gives id::kOk. An empty title means the
-  // application's title. Text and title are shown translated. A screen
-  // reader reads `description` too, translated in the same way, as the
-  // box's accessible description; the box does not show it.
-  virtual int messageBox(const std::string& text, const std::string& title, int flags,
-                         const std::string& description = {}) = 0;
+  // application's title. Text and title are shown translated; a title
+  // that no catalogue knows (the program's name) as it is. A screen reader
+  // reads `description` too as the box's accessible description; the box
+  // does not show it.
+  virtual int messageBox(const BoxText& text, const std::string& title, int flags, const BoxText& description) = 0;
 
   // Shows a modal input box with a prompt, a title and a default answer, and
   // returns the text entered, which the box keeps to at most `maxLength`

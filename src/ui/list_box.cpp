@@ -4,14 +4,9 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
-#include "ui/list_box_accessible.h"
-
 namespace klotix {
 
-ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
-  static const bool factoryInstalled = (QAccessible::installFactory(listBoxAccessible), true);
-  (void)factoryInstalled;
-}
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {}
 
 void ListBox::paintEvent(QPaintEvent* event) {
   QListWidget::paintEvent(event);

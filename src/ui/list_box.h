@@ -9,6 +9,8 @@
 namespace klotix {
 
 class ListBox final : public QListWidget {
+  Q_OBJECT  // the accessible factory knows the list by this class's name
+
  public:
   explicit ListBox(QWidget* parent);
 

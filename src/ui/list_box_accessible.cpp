@@ -111,11 +111,6 @@ class ListAccessible final : public QAccessibleWidget {
 
 }  // namespace
 
-QAccessibleInterface* listBoxAccessible(const QString& className, QObject* object) {
-  // ListBox has no meta-object of its own: Qt asks for it as a QListWidget.
-  if (className != QLatin1String("QListWidget")) return nullptr;
-  auto* list = dynamic_cast<ListBox*>(object);
-  return list != nullptr ? new ListAccessible(list) : nullptr;
-}
+QAccessibleInterface* listBoxAccessible(ListBox* list) { return new ListAccessible(list); }
 
 }  // namespace klotix

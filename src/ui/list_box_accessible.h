@@ -7,13 +7,12 @@
 #pragma once
 
 class QAccessibleInterface;
-class QObject;
-class QString;
 
 namespace klotix {
 
-// A factory for QAccessible::installFactory: the interface of `object`
-// when it is a ListBox, asked for as the QListWidget it is, else nullptr.
-QAccessibleInterface* listBoxAccessible(const QString& className, QObject* object);
+class ListBox;
+
+// The interface of `list`, for the accessible factory.
+QAccessibleInterface* listBoxAccessible(ListBox* list);
 
 }  // namespace klotix

@@ -31,6 +31,25 @@ QString shown(const std::string& text) {
   return QCoreApplication::translate(kDialogsContext, text.c_str());
 }
 
+// A box's text in the player's language, its arguments filled in one pass,
+// so that a name holding "%2" stays as it is.
+QString shown(const BoxText& text) {
+  const QString translated = QCoreApplication::translate(kDialogsContext, text.text.c_str(), nullptr, text.count);
+  QStringList arguments;
+  for (const BoxArgument& argument : text.arguments)
+    arguments << (argument.marked ? shown(argument.text) : fromUtf8(argument.text));
+  switch (arguments.size()) {
+    case 0:
+      return translated;
+    case 1:
+      return translated.arg(arguments[0]);
+    case 2:
+      return translated.arg(arguments[0], arguments[1]);
+    default:
+      return translated.arg(arguments[0], arguments[1], arguments[2]);
+  }
+}
+
 QString titleOf(const std::string& title) {
   return title.empty() ? QApplication::applicationDisplayName() : shown(title);
 }
@@ -59,12 +78,9 @@ void belongToOwner(QDialog& box) {
 }
 }  // namespace
 
-std::string QtDialogs::translated(const std::string& text) const { return shown(text).toStdString(); }
-
-int QtDialogs::messageBox(const std::string& text, const std::string& title, int flags,
-                          const std::string& description) {
+int QtDialogs::messageBox(const BoxText& text, const std::string& title, int flags, const BoxText& description) {
   QMessageBox box(iconOf(flags), titleOf(title), shown(text));
-  if (!description.empty()) box.setAccessibleDescription(shown(description));
+  if (!description.text.empty()) box.setAccessibleDescription(shown(description));
   belongToOwner(box);
   if (flags & mb::kRtlReading) box.setLayoutDirection(Qt::RightToLeft);
 

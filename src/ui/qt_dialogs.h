@@ -8,12 +8,10 @@ namespace klotix {
 
 class QtDialogs final : public Dialogs {
  public:
-  // Looks `text` up with QCoreApplication::translate in kDialogsContext.
-  std::string translated(const std::string& text) const override;
-  // Maps the button and icon flags to QMessageBox; the right-to-left
-  // reading request lays the box out right to left.
-  int messageBox(const std::string& text, const std::string& title, int flags,
-                 const std::string& description = {}) override;
+  // Translates with QCoreApplication::translate in kDialogsContext. Maps
+  // the button and icon flags to QMessageBox; the right-to-left reading
+  // request lays the box out right to left.
+  int messageBox(const BoxText& text, const std::string& title, int flags, const BoxText& description) override;
   std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
                        int maxLength) override;
 };

@@ -10,27 +10,15 @@ class QWidget;
 
 namespace klotix {
 
-// Where a skin file lies, seen from the executable's folder.
-enum class SkinPlace {
-  kNone,
-  kBesideProgram,  // the executable's own folder: a build tree, a copy run from a folder of its own
-  kInstalled,      // ../share/klotix from it: an installed tree under any prefix
-};
-
-// The folders in which the program's data files (the skin, the language
-// catalogues) are looked for, seen from the executable's folder
-// `programFolder`, first first: that folder itself, then ../share/klotix.
-QStringList programDataFolders(const QString& programFolder);
-
-// Where skin file `fileName`, a bare name, lies for the executable in
-// `programFolder`; beside it counts first.
-SkinPlace findSkin(const QString& programFolder, const QString& fileName);
-
 class Skin {
  public:
-  // Reads skin file `fileName`, a bare name, from the executable's folder
-  // or else from ../share/klotix beside it (see SkinPlace). Returns whether
-  // a skin was loaded; on failure no skin is held.
+  // A skin looked for in `folders`, first first: the program's data
+  // folders, which the program's install layout names.
+  explicit Skin(QStringList folders) : folders_(std::move(folders)) {}
+
+  // Reads skin file `fileName`, a bare name, from the first of the folders
+  // that holds it. Returns whether a skin was loaded; on failure no skin
+  // is held.
   bool LoadSkin(const QString& fileName);
 
   // Gives `window` the loaded skin. Returns false, changing nothing, when
@@ -40,6 +28,7 @@ class Skin {
   bool loaded() const { return !styleSheet_.isEmpty(); }
 
  private:
+  QStringList folders_;
   QString styleSheet_;
 };
 

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/qt_test_main.h"
+
 namespace {
 // A path as the tests write them, with forward slashes on every system.
 QString slashed(const std::filesystem::path& path) { return QString::fromStdU16String(path.generic_u16string()); }
@@ -16,7 +18,7 @@ class AppTest : public QObject {
   void writableProgramFolderKeepsTheRecordsBesideTheProgram() {
     QTemporaryDir program;
     QTemporaryDir user;
-    const auto files = klotix::recordFilesFor(program.path(), user.path() + "/klotix");
+    const auto files = klotix::recordFilesFor(klotix::InstallLayout(program.path()), user.path() + "/klotix");
     QCOMPARE(slashed(files.file), program.path() + "/Klotix.dat");
     QVERIFY(files.readOnlyFallback.empty());
   }
@@ -30,7 +32,7 @@ class AppTest : public QObject {
     QVERIFY(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("share/klotix"));
     for (const char* name : {"share/klotix/winaqua.skn", "bin/Klotix.dat"})
       QVERIFY(QFile(prefix.filePath(name)).open(QIODevice::WriteOnly));
-    const auto files = klotix::recordFilesFor(prefix.filePath("bin"), user.path());
+    const auto files = klotix::recordFilesFor(klotix::InstallLayout(prefix.filePath("bin")), user.path());
     QCOMPARE(slashed(files.file), user.path() + "/Klotix.dat");
     QVERIFY(files.readOnlyFallback.empty());
   }
@@ -49,7 +51,7 @@ class AppTest : public QObject {
     const QString refusesFiles = QStringLiteral("/sys/kernel");
 #endif
     for (const QString& program : {QStringLiteral("/nonexistent/klotix/bin"), notAFolder.fileName(), refusesFiles}) {
-      const auto files = klotix::recordFilesFor(program, userFolder);
+      const auto files = klotix::recordFilesFor(klotix::InstallLayout(program), userFolder);
       QCOMPARE(slashed(files.file), userFolder + "/Klotix.dat");
       // Records kept beside the program are shown until the first save.
       QCOMPARE(slashed(files.readOnlyFallback), program + "/Klotix.dat");
@@ -57,5 +59,5 @@ class AppTest : public QObject {
   }
 };
 
-QTEST_MAIN(AppTest)
+KLOTIX_QTEST_MAIN(AppTest)
 #include "app_test.moc"

@@ -14,10 +14,12 @@ with tempfile.TemporaryDirectory() as scratch:
     for catalogue in sorted(folder.glob("*.ts")):
         copy = shutil.copy(catalogue, scratch)
         if not catalogue.name.startswith("klotix_qtbase_"):  # Qt's own texts, kept by hand
-            subprocess.run([lupdate, "-silent", "-I", sources, *options, sources, "-ts", copy], check=True)
+            plurals = ["-pluralonly"] * (catalogue.name == "klotix_en.ts")  # English: its plural forms alone
+            subprocess.run([lupdate, "-silent", "-I", sources, *options, *plurals, sources, "-ts", copy], check=True)
         for message in ElementTree.parse(copy).iter("message"):
             source, translation = message.findtext("source"), message.find("translation")
-            if translation.get("type") or not translation.text or shape(translation.text) != shape(source):
+            forms = [form.text for form in translation.iter("numerusform")] or [translation.text]
+            if translation.get("type") or not all(forms) or any(shape(form) != shape(source) for form in forms):
                 faults.append("%s: %s %r" % (catalogue.name, translation.get("type") or "wrong", source))
 print("\n".join(faults) or "every catalogue is complete")
 sys.exit(1 if faults else 0)

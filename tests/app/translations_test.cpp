@@ -1,5 +1,5 @@
 // Both windows and every box in each shipped language and in English, as a
-// player sees them (real boxes, the skin): their texts are the language's,
+// player sees them (real boxes, the skin of the program's build): their texts are the language's,
 // and each visible text fits its widget. Run at scale factors 1 and 2.
 #include "app/translations.h"
 
@@ -9,7 +9,9 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <fstream>
 
+#include "support/qt_test_main.h"
 #include "game/klotix_game.h"
 #include "main/klotix_main.h"
 #include "ui/fit_text.h"
@@ -52,18 +54,21 @@ class TranslationsTest : public QObject {
   void windowsAndBoxesSpeakTheLanguageAndShowEveryTextWhole_data() {
     QTest::addColumn<QStringList>("uiLanguages");
     QTest::addColumn<QString>("language");
-    QTest::newRow("English first") << QStringList{"en-US", "de-DE"} << QString();
-    QTest::newRow("de") << QStringList{"de-DE", "fr-FR"} << "de";
-    QTest::newRow("fr") << QStringList{"fr-CA"} << "fr";
-    QTest::newRow("es after one not shipped") << QStringList{"pt-BR", "es-ES"} << "es";
-    QTest::newRow("sv after one Qt does not know") << QStringList{"zz-ZZ", "sv-SE"} << "sv";
-    QTest::newRow("ru") << QStringList{"ru"} << "ru";
+    QTest::addColumn<QStringList>("rows");  // of records, read aloud
+    QTest::newRow("English first") << QStringList{"en-US", "de-DE"} << QString() << QStringList{"Bob, 2 points", "Ann, 1 point"};
+    QTest::newRow("de") << QStringList{"de-DE", "fr-FR"} << "de" << QStringList{"Bob, 2 Punkte", "Ann, 1 Punkt"};
+    QTest::newRow("fr") << QStringList{"fr-CA"} << "fr" << QStringList{"Bob, 2 points", "Ann, 1 point"};
+    QTest::newRow("es after one not shipped") << QStringList{"pt-BR", "es-ES"} << "es" << QStringList{"Bob, 2 puntos", "Ann, 1 punto"};
+    QTest::newRow("sv after one Qt does not know") << QStringList{"zz-ZZ", "sv-SE"} << "sv" << QStringList{"Bob, 2 poäng", "Ann, 1 poäng"};
+    QTest::newRow("ru") << QStringList{"ru"} << "ru" << QStringList{"Bob, 2 очка", "Ann, 1 очко"};
   }
 
   void windowsAndBoxesSpeakTheLanguageAndShowEveryTextWhole() {
     QFETCH(QStringList, uiLanguages);
     QFETCH(QString, language);
-    Translations translations(QStringLiteral(KLOTIX_PROGRAM_FOLDER));
+    QFETCH(QStringList, rows);
+    const InstallLayout layout(QStringLiteral(KLOTIX_PROGRAM_FOLDER));
+    Translations translations(layout.dataFolders());
     QCOMPARE(translations.load(uiLanguages), language);
     translations.install();
     // A record file that cannot be read: the result is not saved. A pipe
@@ -98,7 +103,14 @@ class TranslationsTest : public QObject {
       box->accept();
     });
     answer.start(10);
-    KlotixMain main(module, random, dialogs, [] {}, [] {});
+    // The main window shows records of 2 points and 1, then the game saves
+    // to the file that cannot be read.
+    const auto unreadable = std::exchange(module.recordFiles.file, QDir(folder.path()).filePath("1.dat").toStdU16String());
+    std::ofstream(module.recordFiles.file, std::ios::binary) << " 2 \r\n 0 \r\n 0 \r\nAnn\r\n 1 \r\nBob\r\n 2 \r\n";
+    KlotixMain main(module, random, dialogs, layout.dataFolders(), [] {}, [] {});
+    module.recordFiles.file = unreadable;
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(main.List1(0));
+    QCOMPARE((QStringList{list->child(0)->text(QAccessible::Name), list->child(1)->text(QAccessible::Name)}), rows);
     main.setAttribute(Qt::WA_DeleteOnClose, false);
     main.show();
     clipped << clippedTexts(&main);
@@ -124,5 +136,5 @@ class TranslationsTest : public QObject {
   }
 };
 
-QTEST_MAIN(TranslationsTest)
+KLOTIX_QTEST_MAIN(TranslationsTest)
 #include "translations_test.moc"

@@ -419,10 +419,10 @@ class Game:
 # --------------------------------------------------------------------------
 # The walk.
 
-def walk(s, proc, folder, log):
-    reader = ScreenReader(s)
+def main_window_opens(s, reader, proc):
     main = s.wait_window("main window", MAIN_TITLE)
     check(proc.poll() is None, "program ended at start")
+    main_window_read_as_frame(s, reader)
     mx, my, _, _ = s.geometry(main)
     # The Slow list shows the prepared names once the window is painted.
     screen = s.wait_for("the prepared Slow records in the main window",
@@ -430,7 +430,23 @@ def walk(s, proc, folder, log):
                             s.capture()))
     for name, area in (("points", MEDIUM_POINTS_TOP_ROW), ("names", MEDIUM_NAMES_TOP_ROW)):
         check(not has_text(screen, (mx, my), area), "Medium %s list is not empty at start" % name)
+    return main
 
+
+def main_window_read_as_frame(s, reader):
+    """A screen reader announces a frame by its title when it opens."""
+    read = []
+    def probe():
+        apps = [a for a in reader.atspi.Registry.getDesktop(0) if a is not None and a.name == "Klotix"]
+        read[:] = [(w.getRoleName(), w.name) for a in apps if not a.clearCache() for w in a if w is not None]
+        return [role for role, name in read if MAIN_TITLE.match(name)] == ["frame"]
+    try:
+        s.wait_for("the main window read as a frame", probe)
+    except Failure:
+        raise Failure("the program's windows read as %s" % read)
+
+
+def record_lists_read_aloud(s, reader, main):
     # A screen reader reads the lists by level and content, a row of either
     # list whole, and one move in the first list as one focus, in that list;
     # the other list's row, which moves with it, is not focused.
@@ -444,7 +460,9 @@ def walk(s, proc, folder, log):
     focused = [l.name for l in lists[:2] if l.getChildAtIndex(1).getState().contains(reader.atspi.STATE_FOCUSED)]
     check(focused == ["Slow, points"], "the second Slow rows report the focus in %s" % focused)
 
-    # Start: a blank name is refused and the box comes back.
+
+def start_game(s, main):
+    """Start: a blank name is refused and the box comes back."""
     s.key(main, "alt+s")
     first = s.wait_window("name box", NAME_TITLE)
     s.key(first, "ctrl+a", "BackSpace", "Return")
@@ -456,9 +474,10 @@ def walk(s, proc, folder, log):
     game_wid = s.wait_window("game window", GAME_TITLE)
     s.wait_for("main window to close when the game starts", lambda: not s.titled(MAIN_TITLE))
     check(not s.titled(NAME_TITLE), "name box still open in the game")
+    return game_wid
 
-    game = Game(s, game_wid)
 
+def first_piece_enters_and_falls(s, reader, game, log):
     # A piece enters at the top (rows 23..25) with nothing settled above
     # row 14 and then falls straight down.  Settled pieces from earlier
     # ticks, if any, stay below.
@@ -487,8 +506,11 @@ def walk(s, proc, folder, log):
         lambda cells, b: shape(cells) == shape(start) and columns(cells) == columns(start)
         and bottom(cells) < bottom(start))
     log("piece fell from row %d to row %d" % (bottom(start), bottom(fallen)))
+    return colour
 
-    # Left: the piece moves one column and keeps falling in that column.
+
+def left_shifts_the_piece(s, game, game_wid, log):
+    """Left: the piece moves one column and keeps falling in that column."""
     before, _ = game.wait_piece("the piece before Left", lambda c, b: True)
     s.key(game_wid, "Left")
     shifted, _ = game.wait_piece(
@@ -499,7 +521,9 @@ def walk(s, proc, folder, log):
     check(bottom(shifted) <= bottom(before), "the piece rose on Left")
     log("Left moved the piece from columns %s to %s" % (columns(before), columns(shifted)))
 
-    # Down: the piece lands at once on its resting place.
+
+def down_drops_the_piece(s, game, game_wid, colour, log):
+    """Down: the piece lands at once on its resting place."""
     before, board = game.wait_piece("the piece before Down", lambda c, b: True)
     landing = resting_place(before, game.settled)
     distance = bottom(before) - bottom(landing)
@@ -533,6 +557,8 @@ def walk(s, proc, folder, log):
     # The next tick settles the dropped piece and brings in the next one.
     game.wait_piece("the next piece after the drop", lambda c, b: True)
 
+
+def p_and_ctrl_p_pause_once(s, game, game_wid):
     # P and Ctrl+P: each opens exactly one pause box, and the game runs on
     # once it is closed.
     for keys in ("p", "ctrl+p"):
@@ -542,6 +568,8 @@ def walk(s, proc, folder, log):
         s.wait_gone("pause box after %s" % keys, box)
         resume_game(s, game, "after the pause box of %s" % keys)
 
+
+def quit_ends_the_game(s, proc, reader, game, game_wid, folder, log):
     # Ctrl+Q: the quit box stops the game; the playfield is frozen while it
     # is open, so the points can be counted off the screen.
     s.key(game_wid, "ctrl+q")
@@ -574,9 +602,13 @@ def walk(s, proc, folder, log):
     check(box.description == result, "the game over box describes %r, not %r" % (box.description, result))
     check_records(folder, points)
     s.key(over, "Return")
+    return points
 
+
+def main_window_shows_the_new_record(s, reader, folder, points):
     main = s.wait_window("main window after the game", MAIN_TITLE)
     s.wait_for("game window to close", lambda: not s.titled(GAME_TITLE))
+    main_window_read_as_frame(s, reader)
     mx, my, _, _ = s.geometry(main)
 
     # The player's new record is shown, selected, in both Medium lists.
@@ -589,8 +621,12 @@ def walk(s, proc, folder, log):
     check_records(folder, points)
     leftovers = sorted(set(os.listdir(folder)) - {"klotix", "winaqua.skn", "Klotix.dat"})
     check(not leftovers, "unexpected files beside the program: %s" % leftovers)
+    return main
 
-    # End: the process ends with exit code 0.
+
+def end_ends_the_program(s, proc, main):
+    """End: the process ends with exit code 0."""
+    mx, my, _, _ = s.geometry(main)
     s.focus(main)
     s.run("xdotool", "mousemove", str(mx + END_BUTTON_CENTRE[0]), str(my + END_BUTTON_CENTRE[1]))
     s.run("xdotool", "click", "1")
@@ -599,6 +635,21 @@ def walk(s, proc, folder, log):
     except subprocess.TimeoutExpired:
         raise Failure("program still running %.0f s after End" % WAIT)
     check(rc == 0, "program ended with exit code %d after End" % rc)
+
+
+def walk(s, proc, folder, log):
+    reader = ScreenReader(s)
+    main = main_window_opens(s, reader, proc)
+    record_lists_read_aloud(s, reader, main)
+    game_wid = start_game(s, main)
+    game = Game(s, game_wid)
+    colour = first_piece_enters_and_falls(s, reader, game, log)
+    left_shifts_the_piece(s, game, game_wid, log)
+    down_drops_the_piece(s, game, game_wid, colour, log)
+    p_and_ctrl_p_pause_once(s, game, game_wid)
+    points = quit_ends_the_game(s, proc, reader, game, game_wid, folder, log)
+    main = main_window_shows_the_new_record(s, reader, folder, points)
+    end_ends_the_program(s, proc, main)
 
 
 def resume_game(s, game, when):

@@ -80,9 +80,9 @@ class FakeDialogs : public Dialogs {
     int flags;
     std::string description;
   };
-  int messageBox(const std::string& text, const std::string& title, int flags,
-                 const std::string& description = {}) override {
-    boxes.push_back({text, title, flags, description});
+  // Records the texts as an English-speaking player sees them.
+  int messageBox(const BoxText& text, const std::string& title, int flags, const BoxText& description) override {
+    boxes.push_back({filled(text), title, flags, filled(description)});
     if (onBox) onBox();
     if (answers.empty()) return id::kOk;
     const int answer = answers.front();
@@ -106,6 +106,16 @@ class FakeDialogs : public Dialogs {
   std::vector<Input> inputs;
   std::deque<std::string> replies;
   std::function<void()> onBox;  // runs while a box is "open"
+
+ private:
+  static std::string filled(const BoxText& text) {
+    std::string out = text.text;
+    for (std::size_t i = text.arguments.size(); i-- > 0;) {
+      const std::string mark = "%" + std::to_string(i + 1);
+      if (const auto at = out.find(mark); at != std::string::npos) out.replace(at, mark.size(), text.arguments[i].text);
+    }
+    return out;
+  }
 };
 
 class FakeHost : public GameHost {

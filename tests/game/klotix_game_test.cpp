@@ -9,6 +9,7 @@
 
 #include "fakes/fakes.h"
 #include "fakes/paint_spy.h"
+#include "support/qt_test_main.h"
 #include "ui/twips.h"
 
 using namespace klotix;
@@ -288,5 +289,5 @@ class KlotixGameTest : public QObject {
   }
 };
 
-QTEST_MAIN(KlotixGameTest)
+KLOTIX_QTEST_MAIN(KlotixGameTest)
 #include "klotix_game_test.moc"

@@ -2,6 +2,7 @@
 // starting a game, on Qt's offscreen platform with fake dialogs.
 #include "main/klotix_main.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -13,6 +14,7 @@
 #include <fstream>
 
 #include "fakes/fakes.h"
+#include "support/qt_test_main.h"
 
 using namespace klotix;
 using klotix::testing::FakeDialogs;
@@ -39,7 +41,8 @@ class KlotixMainTest : public QObject {
 
   std::unique_ptr<KlotixMain> openMain() {
     auto window = std::make_unique<KlotixMain>(
-        module_, random_, dialogs_, [this] { ++gamesOpened_; }, [this] { ++ends_; });
+        module_, random_, dialogs_, QStringList{QCoreApplication::applicationDirPath()}, [this] { ++gamesOpened_; },
+        [this] { ++ends_; });
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->show();
     return window;
@@ -130,6 +133,15 @@ class KlotixMainTest : public QObject {
     QCOMPARE(items(window->List2(0)), (QStringList{"Anna", "Bob", "Neg"}));
     QVERIFY(items(window->List1(1)).isEmpty());
     QCOMPARE(items(window->List2(2)), (QStringList{"Carl"}));
+
+    // A level's two lists move their rows together, but a screen reader
+    // asking each for its focused row (UI Automation does) hears of one.
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()) && window->List1(0)->hasFocus());
+    window->List2(0)->setCurrentRow(1);
+    const auto focused = [](QListWidget* list) { return QAccessible::queryAccessibleInterface(list)->focusChild(); };
+    QVERIFY(focused(window->List2(0)) == nullptr);
+    QCOMPARE(focused(window->List1(0))->text(QAccessible::Name), QStringLiteral("Bob, 0 points"));
   }
 
   void pointsAndNamesScrollAndSelectTogether() {
@@ -225,5 +237,5 @@ class KlotixMainTest : public QObject {
   }
 };
 
-QTEST_MAIN(KlotixMainTest)
+KLOTIX_QTEST_MAIN(KlotixMainTest)
 #include "klotix_main_test.moc"

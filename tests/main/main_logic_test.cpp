@@ -24,8 +24,8 @@ class FakeMainView : public MainView {
   void setCaption(const std::string& caption) override { events.push_back("caption " + caption); }
   void loadSkin(const std::string& fileName) override { events.push_back("load skin " + fileName); }
   void applySkin() override { events.push_back("apply skin"); }
-  void addRecordRow(int levelIndex, const std::string& points, const std::string& name) override {
-    rows[levelIndex].push_back(points + " " + name);
+  void addRecordRow(int levelIndex, std::int32_t points, const std::string& name) override {
+    rows[levelIndex].push_back(std::to_string(points) + " " + name);
   }
   void selectRecordRow(int levelIndex, int row) override { selectedRows.emplace_back(levelIndex, row); }
   void selectLevelButton(int index) override { selected = index; }

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "fakes/paint_spy.h"
+#include "support/qt_test_main.h"
 
 using klotix::CellGridWidget;
 using klotix::Color;
@@ -121,5 +122,5 @@ class CellGridWidgetTest : public QObject {
   }
 };
 
-QTEST_MAIN(CellGridWidgetTest)
+KLOTIX_QTEST_MAIN(CellGridWidgetTest)
 #include "cell_grid_widget_test.moc"

@@ -7,6 +7,8 @@
 #include <QtMath>
 #include <QtTest>
 
+#include "support/qt_test_main.h"
+
 using namespace klotix;
 
 namespace {
@@ -73,5 +75,5 @@ class FitTextTest : public QObject {
   }
 };
 
-QTEST_MAIN(FitTextTest)
+KLOTIX_QTEST_MAIN(FitTextTest)
 #include "fit_text_test.moc"

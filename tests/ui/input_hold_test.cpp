@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QtTest>
 
+#include "support/qt_test_main.h"
+
 namespace {
 class KeyCounter : public QWidget {
  public:
@@ -50,5 +52,5 @@ class InputHoldTest : public QObject {
   }
 };
 
-QTEST_MAIN(InputHoldTest)
+KLOTIX_QTEST_MAIN(InputHoldTest)
 #include "input_hold_test.moc"

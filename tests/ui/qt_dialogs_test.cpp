@@ -9,6 +9,8 @@
 #include <QtTest>
 #include <functional>
 
+#include "support/qt_test_main.h"
+
 using namespace klotix;
 
 namespace {
@@ -37,7 +39,7 @@ class QtDialogsTest : public QObject {
       QCOMPARE(box->text(), QStringLiteral("Pause...press a key to continue"));
       box->close();  // closing any way counts as OK
     });
-    QCOMPARE(dialogs.messageBox("Pause...press a key to continue", "Game Paused", 0x100040), id::kOk);
+    QCOMPARE(dialogs.messageBox({"Pause...press a key to continue"}, "Game Paused", 0x100040, {}), id::kOk);
   }
 
   void questionBoxAnswersYesOrNoInTheApplicationsName() {
@@ -54,7 +56,7 @@ class QtDialogsTest : public QObject {
         QCOMPARE(box->layoutDirection(), Qt::LeftToRight);
         box->button(button)->click();
       });
-      QCOMPARE(dialogs.messageBox("Do you want to stop playing?", "", 36), answer);
+      QCOMPARE(dialogs.messageBox({"Do you want to stop playing?"}, "", 36, {}), answer);
     }
   }
 
@@ -110,5 +112,5 @@ class QtDialogsTest : public QObject {
   }
 };
 
-QTEST_MAIN(QtDialogsTest)
+KLOTIX_QTEST_MAIN(QtDialogsTest)
 #include "qt_dialogs_test.moc"
