@@ -2,7 +2,7 @@
 # Debian package the executable lives in /usr/games, as Debian does for
 # games. The skin's place, ../share/klotix from the executable's folder,
 # stays the same. Other package kinds keep /usr/bin. Then the tree's modes
-# and times are made the same for every build.
+# are made the same for every build.
 if(NOT CPACK_GENERATOR STREQUAL "DEB")
   return()
 endif()

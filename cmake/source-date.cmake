@@ -1,6 +1,5 @@
 # SOURCE_DATE_EPOCH: the one time a build writes into what it makes (the
-# archives' members, the PE headers, the installer's file dates, the
-# signatures), so that every build of one commit gives the same bytes, as
+# archives' members, the PE headers, the signatures), so that every build of one commit gives the same bytes, as
 # reproducible-builds.org describes. An exported SOURCE_DATE_EPOCH wins;
 # otherwise it is the commit's time: in a source release, where git
 # archive wrote it into cmake/source-date.txt (see .gitattributes), or else

@@ -1,7 +1,7 @@
 # Run by CPack on the staged tree of each Windows package, before packing:
 # signs klotix.exe when asked to (see cpack-options.cmake), lays the
-# portable copy out as one folder, gives every file the same modes and
-# times on every build, and writes the installer's lists of the files it
+# portable copy out as one folder, gives every file the same modes on
+# every build, and writes the installer's lists of the files it
 # installs and removes, in name order.
 set(root "${CPACK_TEMPORARY_INSTALL_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}")
 if(NOT EXISTS "${root}/bin/klotix.exe")
