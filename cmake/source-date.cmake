@@ -1,9 +1,10 @@
 # SOURCE_DATE_EPOCH: the one time a build writes into what it makes (the
-# archives' members, the PE headers, the signatures), so that every build of one commit gives the same bytes, as
-# reproducible-builds.org describes. An exported SOURCE_DATE_EPOCH wins;
-# otherwise it is the commit's time: in a source release, where git
-# archive wrote it into cmake/source-date.txt (see .gitattributes), or else
-# from git. Sets KLOTIX_SOURCE_DATE_EPOCH.
+# archives' members, the PE headers, the signatures), so that every build
+# of one commit gives the same bytes, as reproducible-builds.org
+# describes. An exported SOURCE_DATE_EPOCH wins; otherwise it is the
+# commit's time: in a source release, where git archive wrote it into
+# cmake/source-date.txt (see .gitattributes), or else from git. Sets
+# KLOTIX_SOURCE_DATE_EPOCH.
 set(source_date_file ${CMAKE_CURRENT_LIST_DIR}/source-date.txt)
 file(STRINGS ${source_date_file} released_date LIMIT_COUNT 1)
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
