@@ -10,7 +10,8 @@
 #   make windows-package  builds Klotix for Windows and packs it with
 #               CPack as a portable zip and an installer in
 #               build/windows-release/, signed when KLOTIX_SIGN_PKCS12 and
-#               KLOTIX_SIGN_PASSWORD name a certificate; the first time on a
+#               KLOTIX_SIGN_PASSWORD name a certificate (or with the detached
+#               signatures in KLOTIX_SIGNATURES); the first time on a
 #               machine it builds Qt for Windows too (scripts/windows-qt,
 #               about 45 minutes, kept in ~/.cache)
 #   make test-windows  every test of the Windows program under Wine, and
