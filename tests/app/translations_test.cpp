@@ -1,6 +1,7 @@
 // Both windows and every box in each shipped language and in English, as a
-// player sees them (real boxes, the skin of the program's build): their texts are the language's,
-// and each visible text fits its widget. Run at scale factors 1 and 2.
+// player sees them (real boxes, the skin of the program's build): their
+// texts are the language's, and each visible text fits its widget. Run at
+// scale factors 1 and 2.
 #include "app/translations.h"
 
 #ifndef Q_OS_WIN
@@ -55,11 +56,14 @@ class TranslationsTest : public QObject {
     QTest::addColumn<QStringList>("uiLanguages");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("rows");  // of records, read aloud
-    QTest::newRow("English first") << QStringList{"en-US", "de-DE"} << QString() << QStringList{"Bob, 2 points", "Ann, 1 point"};
+    QTest::newRow("English first") << QStringList{"en-US", "de-DE"} << QString()
+        << QStringList{"Bob, 2 points", "Ann, 1 point"};
     QTest::newRow("de") << QStringList{"de-DE", "fr-FR"} << "de" << QStringList{"Bob, 2 Punkte", "Ann, 1 Punkt"};
     QTest::newRow("fr") << QStringList{"fr-CA"} << "fr" << QStringList{"Bob, 2 points", "Ann, 1 point"};
-    QTest::newRow("es after one not shipped") << QStringList{"pt-BR", "es-ES"} << "es" << QStringList{"Bob, 2 puntos", "Ann, 1 punto"};
-    QTest::newRow("sv after one Qt does not know") << QStringList{"zz-ZZ", "sv-SE"} << "sv" << QStringList{"Bob, 2 poäng", "Ann, 1 poäng"};
+    QTest::newRow("es after one not shipped") << QStringList{"pt-BR", "es-ES"} << "es"
+        << QStringList{"Bob, 2 puntos", "Ann, 1 punto"};
+    QTest::newRow("sv after one Qt does not know") << QStringList{"zz-ZZ", "sv-SE"} << "sv"
+        << QStringList{"Bob, 2 poäng", "Ann, 1 poäng"};
     QTest::newRow("ru") << QStringList{"ru"} << "ru" << QStringList{"Bob, 2 очка", "Ann, 1 очко"};
   }
 
@@ -105,7 +109,8 @@ class TranslationsTest : public QObject {
     answer.start(10);
     // The main window shows records of 2 points and 1, then the game saves
     // to the file that cannot be read.
-    const auto unreadable = std::exchange(module.recordFiles.file, QDir(folder.path()).filePath("1.dat").toStdU16String());
+    const auto unreadable =
+        std::exchange(module.recordFiles.file, QDir(folder.path()).filePath("1.dat").toStdU16String());
     std::ofstream(module.recordFiles.file, std::ios::binary) << " 2 \r\n 0 \r\n 0 \r\nAnn\r\n 1 \r\nBob\r\n 2 \r\n";
     KlotixMain main(module, random, dialogs, layout.dataFolders(), [] {}, [] {});
     module.recordFiles.file = unreadable;
