@@ -1,6 +1,7 @@
-"""cmake/windows/sign: signing a file twice gives the same bytes, and the
-detached signature of a release, attached to an unsigned rebuild, gives
-the published file; a signature of other bytes is refused.
+"""cmake/windows/sign: signing gives the same bytes on any day; a kept
+signature serves only the bytes it was made for; a release's detached
+signature attached to an unsigned rebuild gives the published file, and
+one of other bytes is refused.
 
     python3 signing_test.py SIGN PE_FILE
 """
@@ -16,63 +17,52 @@ import unittest
 SIGN = PROGRAM = None
 
 
-def sign(path, store, clock=(), **env):
-    """Runs the sign script; `clock` may start it under faketime."""
-    return subprocess.run([*clock, SIGN, str(path), "probe.exe", "Klotix", "https://klotix.example.org", str(store)],
-                          env=dict(os.environ, SOURCE_DATE_EPOCH="1765180800", **env), capture_output=True,
-                          text=True, timeout=120)
-
-
 class Signing(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.scratch = tempfile.TemporaryDirectory(prefix="klotix-signing-")
-        cls.root = pathlib.Path(cls.scratch.name)
-        key, certificate, cls.bundle = (cls.root / name for name in ("key.pem", "cert.pem", "klotix.p12"))
-        subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
-                        "/CN=Klotix test signing", "-keyout", key, "-out", certificate], check=True,
-                       capture_output=True, timeout=120)
-        subprocess.run(["openssl", "pkcs12", "-export", "-inkey", key, "-in", certificate, "-out", cls.bundle,
-                        "-passout", "pass:secret"], check=True, capture_output=True, timeout=120)
+    def setUp(self):
+        scratch = tempfile.TemporaryDirectory(prefix="klotix-signing-")
+        self.addCleanup(scratch.cleanup)
+        self.root = pathlib.Path(scratch.name)
+        self.bundle = self.root / "klotix.p12"
+        for command in (["req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=Klotix test",
+                         "-keyout", "key.pem", "-out", "cert.pem"],
+                        ["pkcs12", "-export", "-inkey", "key.pem", "-in", "cert.pem", "-out", self.bundle,
+                         "-passout", "pass:secret"]):
+            subprocess.run(["openssl", *command], cwd=self.root, check=True, capture_output=True, timeout=120)
 
-    @classmethod
-    def tearDownClass(cls):
-        cls.scratch.cleanup()
-
-    def copy(self, name, source=None):
+    def sign(self, name, store, last_byte=None, clock=(), **env):
+        """A copy of the program, its last byte changed if asked, run
+        through the sign script; (its path, the script's result)."""
         path = self.root / name
-        shutil.copy(source or PROGRAM, path)
-        return path
+        shutil.copy(PROGRAM, path)
+        if last_byte is not None:
+            with open(path, "r+b") as changed:
+                changed.seek(-1, os.SEEK_END)
+                changed.write(last_byte)
+        key = {} if env else {"KLOTIX_SIGN_PKCS12": str(self.bundle), "KLOTIX_SIGN_PASSWORD": "secret"}
+        done = subprocess.run([*clock, SIGN, str(path), "probe.exe", "Klotix", "https://klotix.example.org",
+                               str(self.root / store)], capture_output=True, text=True, timeout=120,
+                              env=dict(os.environ, SOURCE_DATE_EPOCH="1765180800", **key, **env))
+        return path, done
 
-    def signed(self, name, store, clock=()):
-        path = self.copy(name)
-        done = sign(path, self.root / store, clock, KLOTIX_SIGN_PKCS12=str(self.bundle),
-                    KLOTIX_SIGN_PASSWORD="secret")
+    def test_signing_is_the_same_on_any_day_and_kept_signatures_serve_their_bytes_only(self):
+        first, done = self.sign("first.exe", "kept")
         self.assertEqual(done.returncode, 0, done.stderr)
-        return path
-
-    def test_signing_twice_gives_the_same_bytes(self):
-        first = self.signed("first.exe", "store-1")
-        second = self.signed("second.exe", "store-2", clock=("faketime", "-f", "+3d"))
         self.assertNotEqual(first.read_bytes(), PROGRAM.read_bytes())
-        self.assertEqual(first.read_bytes(), second.read_bytes())
-
-    def test_a_detached_signature_attached_to_the_rebuild_gives_the_signed_file(self):
-        published = self.signed("published.exe", "release")
-        rebuilt = self.copy("rebuilt.exe")
-        done = sign(rebuilt, self.root / "unused", KLOTIX_SIGNATURES=str(self.root / "release"))
+        second, done = self.sign("second.exe", "other", clock=("faketime", "-f", "+3d"))
+        self.assertEqual((done.returncode, second.read_bytes()), (0, first.read_bytes()), done.stderr)
+        # Other bytes, the same store: signed anew, not given the kept one.
+        changed, done = self.sign("changed.exe", "kept", last_byte=b"\x01")
         self.assertEqual(done.returncode, 0, done.stderr)
-        self.assertEqual(rebuilt.read_bytes(), published.read_bytes())
+        self.assertNotEqual(changed.read_bytes()[-2000:], first.read_bytes()[-2000:])
 
-        other = self.copy("other.exe")
-        with open(other, "r+b") as changed:
-            changed.seek(-1, os.SEEK_END)
-            changed.write(b"\x01")
-        before = other.read_bytes()
-        done = sign(other, self.root / "unused", KLOTIX_SIGNATURES=str(self.root / "release"))
+    def test_a_release_signature_attached_to_the_rebuild_gives_the_signed_file(self):
+        published, _ = self.sign("published.exe", "release")
+        release = {"KLOTIX_SIGNATURES": str(self.root / "release")}
+        rebuilt, done = self.sign("rebuilt.exe", "unused", **release)
+        self.assertEqual((done.returncode, rebuilt.read_bytes()), (0, published.read_bytes()), done.stderr)
+        other, done = self.sign("other.exe", "unused", last_byte=b"\x01", **release)
         self.assertNotEqual(done.returncode, 0)
         self.assertIn("is not a signature of", done.stderr)
-        self.assertEqual(other.read_bytes(), before)
 
 
 if __name__ == "__main__":
