@@ -38,7 +38,6 @@ set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_KLOTIX_RUNNING_MUTEX ${KLOTIX_RUNNING_MUTEX})
 set(CPACK_KLOTIX_EXIT_KLOTIX_RUNS ${KLOTIX_EXIT_KLOTIX_RUNS})
 set(CPACK_KLOTIX_EXIT_FILES_HELD ${KLOTIX_EXIT_FILES_HELD})
-set(CPACK_KLOTIX_RECORDS_FOLDER ${KLOTIX_RECORDS_FOLDER})
 set(CPACK_KLOTIX_TEXTS ${CMAKE_CURRENT_LIST_DIR}/windows/installer-texts.nsh)
 # The installer's languages are the game's: NSIS's names for English and
 # for each of KLOTIX_LANGUAGES. The first is used where the player's
