@@ -52,16 +52,33 @@ mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 now_ns() { date +%s%N; }
 
-# Waits until a visible window whose name matches $1 exists; prints its id.
+# Every window mapped on the display, with the moment the X server told of
+# it: start-up ends there, not when a poll happened to see the window, and
+# the polls can sleep instead of taking a core from the program measured.
+xev -root -event substructure | while IFS= read -r line; do
+  printf '%s %s\n' "${EPOCHREALTIME/./}" "$line"
+done >"$work/maps" &
+sleep 0.2
+
+# Waits until a visible window whose name matches $1 exists; prints its id
+# and, with the nanoseconds since $2 (a now_ns), when it was mapped.
 wait_window() {
-  local deadline=$((SECONDS + 15)) id
+  local deadline=$((SECONDS + 15)) id mapped
   while ((SECONDS < deadline)); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    if [[ -n "$id" ]]; then echo "$id"; return 0; fi
+    if [[ -n "$id" ]]; then
+      [[ -z ${2:-} ]] && { echo "$id"; return 0; }
+      mapped=$(awk -v window="window $(printf '0x%x' "$id")," \
+        '/MapNotify/ { t = $1; next } t && index($0, window) { m = t } { t = "" } END { print m }' "$work/maps")
+      # xev's microseconds, the start's nanoseconds
+      [[ -n "$mapped" ]] && { echo "$id $((mapped * 1000 - $2))"; return 0; }
+    fi
+    sleep 0.02
   done
   echo "no window matching $1" >&2
   return 1
 }
+ms() { awk -v d="$1" 'BEGIN { printf "%.1f", d / 1e6 }'; }
 
 cpu_percent_over() {  # pid seconds
   local before after
@@ -83,15 +100,14 @@ if [[ ${1:-} == --windows ]]; then
   "${run[@]}" cmd /c exit >/dev/null 2>&1  # makes the prefix, starts the server
   # Milliseconds from the start of a program until its window is mapped.
   time_window() {  # program title
-    local t0 t1 pid
+    local t0 pid window elapsed
     t0=$(now_ns)
     "${run[@]}" "$work/stage/bin/$1" >/dev/null 2>&1 &
     pid=$!
-    wait_window "$2" >/dev/null
-    t1=$(now_ns)
+    read -r window elapsed < <(wait_window "$2" "$t0")
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    awk -v d=$((t1 - t0)) 'BEGIN { printf "%.1f", d / 1e6 }'
+    ms "$elapsed"
   }
   time_window klotix.exe '^Klotix \(.*\) v\. ' >/dev/null  # warms the file cache
   time_window bare_window.exe '^Bare Qt window$' >/dev/null
@@ -113,7 +129,7 @@ for ((run = 1; run <= runs; ++run)); do
   b0=$(now_ns)
   xdpyinfo >/dev/null
   b1=$(now_ns)
-  baselines+=("$(awk -v d=$((b1 - b0)) 'BEGIN { printf "%.1f", d / 1e6 }')")
+  baselines+=("$(ms $((b1 - b0)))")
 
   folder=$work/run$run
   mkdir -p "$folder"
@@ -125,9 +141,8 @@ for ((run = 1; run <= runs; ++run)); do
   t0=$(now_ns)
   (cd "$folder" && exec ./klotix) 2>"$folder/stderr" &
   game_pid=$!
-  main_window=$(wait_window '^Klotix \(.*\) v\. ')
-  t1=$(now_ns)
-  start_ms=$(awk -v d=$((t1 - t0)) 'BEGIN { printf "%.1f", d / 1e6 }')
+  read -r main_window elapsed < <(wait_window '^Klotix \(.*\) v\. ' "$t0")
+  start_ms=$(ms "$elapsed")
 
   sleep 2
   memory_mb=$(awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$game_pid/status")
