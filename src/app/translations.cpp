@@ -35,16 +35,18 @@ QString Translations::load(const QStringList& uiLanguages) {
     if (locale.language() == QLocale::English || name == QLatin1String("C")) return loadEnglish(klotix_);
     // A name Qt does not know is skipped, as is a language not shipped.
     if (locale.language() == QLocale::C) continue;
-    for (const QString& dataFolder : dataFolders_) {
-      const QString folder = QDir(dataFolder).filePath(QStringLiteral("translations"));
-      if (!klotix_.load(locale, kCatalogue, kSeparator, folder)) continue;
-      // Qt's texts in this very language, never in one the player ranks
-      // lower; with neither catalogue they stay English.
-      const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-      if (!qt_.load(locale, kQtCatalogue, kSeparator, qtFolder)) {
-        (void)qt_.load(locale, kQtStandIn, kSeparator, folder);
+    for (const QLocale& variant : {locale, QLocale(locale.language(), locale.script(), QLocale::AnyTerritory)}) {
+      for (const QString& dataFolder : dataFolders_) {
+        const QString folder = QDir(dataFolder).filePath(QStringLiteral("translations"));
+        if (!klotix_.load(variant, kCatalogue, kSeparator, folder)) continue;
+        // Qt's texts in this very language, never in one the player ranks
+        // lower; with neither catalogue they stay English.
+        const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        if (!qt_.load(variant, kQtCatalogue, kSeparator, qtFolder)) {
+          (void)qt_.load(variant, kQtStandIn, kSeparator, folder);
+        }
+        return klotix_.language();
       }
-      return klotix_.language();
     }
   }
   return loadEnglish(klotix_);

@@ -27,10 +27,14 @@ class Translations {
 
   // Loads the catalogues of the first language in `uiLanguages` (names
   // such as "de-DE", most preferred first, as QLocale::uiLanguages gives
-  // them) that is English or that Klotix ships. For English only the
-  // plural forms of Klotix's texts are loaded. Otherwise Klotix's "klotix_XX.qm" and Qt's own "qtbase_XX.qm"
-  // of the same language, from Qt's translations folder or, where Qt has
-  // none for it, Klotix's stand-in "klotix_qtbase_XX.qm" beside its own.
+  // them) that is English or that Klotix ships. A regional variant that
+  // Klotix does not ship takes the one of the same language and script that
+  // it does: "pt" and "pt-PT" Brazilian Portuguese, "zh-SG" and "zh-Hans"
+  // Simplified Chinese, but "zh-TW", written in Traditional Han, none. For
+  // English only the plural forms of Klotix's texts are loaded. Otherwise
+  // Klotix's "klotix_XX.qm" and Qt's own "qtbase_XX.qm" of the same
+  // language, from Qt's translations folder or, where Qt has none for it,
+  // Klotix's stand-in "klotix_qtbase_XX.qm" beside its own.
   // Returns the language loaded, as named in its catalogue ("de"), or an
   // empty text for English. Call once.
   QString load(const QStringList& uiLanguages);
