@@ -8,6 +8,7 @@
 
 #include "game/klotix_game.h"
 #include "main/klotix_main.h"
+#include "ui/design_font.h"
 
 namespace klotix {
 
@@ -43,7 +44,7 @@ RecordFiles recordFilesFor(const InstallLayout& layout, const QString& userFolde
 }
 
 App::App() {
-  translations_.load(preferredLanguages());
+  useDesignFontFor(translations_.load(preferredLanguages()));
   translations_.install();
   module_.recordFiles = recordFilesFor(layout_, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
