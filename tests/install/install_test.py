@@ -25,22 +25,22 @@ import xml.etree.ElementTree as ElementTree
 import png_file
 
 ICON_SIZES = (32, 64, 128)
-LANGUAGES = ("de", "es", "fr", "ru", "sv")
 APP_ID = "org.example.klotix"
-SHARED_FILES = ({
-    "share/klotix/winaqua.skn",
-    "share/klotix/translations/klotix_qtbase_sv.qm",
-    "share/applications/%s.desktop" % APP_ID,
-    "share/metainfo/%s.metainfo.xml" % APP_ID,
-    "share/man/man6/klotix.6.gz",
-    "share/doc/klotix/copyright",
-    "share/doc/klotix/changelog.gz",
-    "share/icons/hicolor/scalable/apps/klotix.svg",
-} | {"share/icons/hicolor/%dx%d/apps/klotix.png" % (size, size) for size in ICON_SIZES}
-  | {"share/klotix/translations/klotix_%s.qm" % language for language in LANGUAGES})
-EXPECTED_FILES = {"bin/klotix"} | SHARED_FILES
-# Debian keeps games in /usr/games.
-PACKAGE_FILES = {"usr/games/klotix"} | {"usr/" + name for name in SHARED_FILES}
+
+
+def shared_files(languages):
+    return ({
+        "share/klotix/winaqua.skn",
+        "share/klotix/translations/klotix_qtbase_sv.qm",
+        "share/applications/%s.desktop" % APP_ID,
+        "share/metainfo/%s.metainfo.xml" % APP_ID,
+        "share/man/man6/klotix.6.gz",
+        "share/doc/klotix/copyright",
+        "share/doc/klotix/changelog.gz",
+        "share/icons/hicolor/scalable/apps/klotix.svg",
+    } | {"share/icons/hicolor/%dx%d/apps/klotix.png" % (size, size) for size in ICON_SIZES}
+      | {"share/klotix/translations/klotix_%s.qm" % language for language in languages})
+
 
 ARGS = None
 
@@ -111,7 +111,7 @@ class InstalledTree(unittest.TestCase):
             for path in self.prefix.rglob("*")
             if not path.is_dir()
         }
-        self.assertEqual(files, EXPECTED_FILES)
+        self.assertEqual(files, {"bin/klotix"} | shared_files(ARGS.languages))
 
     def test_executable_is_an_elf_program_everyone_may_run(self):
         path = self.installed("bin/klotix")
@@ -181,6 +181,12 @@ class InstalledTree(unittest.TestCase):
                  (["--bogus"], {}, 2, "", "klotix: Unknown option 'bogus'.\n" + usage),
                  (["extra"], {}, 2, "", "klotix: Unexpected argument 'extra'.\n" + usage),
                  ([], {}, 1, "", "klotix: cannot open a display (DISPLAY and WAYLAND_DISPLAY are not set)\n"))
+        # --help in every shipped language, from the catalogues in share/klotix/translations
+        blurb = "A falling-blocks game. Started without arguments, it opens its main window."
+        for language in ARGS.languages:
+            catalogue = ElementTree.parse(pathlib.Path(ARGS.source_dir, "translations", "klotix_%s.ts" % language))
+            translated = next(m.findtext("translation") for m in catalogue.iter("message") if m.findtext("source") == blurb)
+            cases += ((["--help"], {"LANGUAGE": language}, 0, translated, ""),)
         for arguments, more, status, out, err in cases:
             with self.subTest(arguments=arguments, env=more):
                 result = subprocess.run([program] + arguments, env=dict(env, **more), capture_output=True,
@@ -220,7 +226,9 @@ class InstalledTree(unittest.TestCase):
 
     def test_debian_package_holds_the_installed_tree_with_the_game_in_usr_games(self):
         listing = run(["dpkg-deb", "--contents", str(self.package())]).stdout.splitlines()
-        self.assertEqual({line.split()[-1][2:] for line in listing if line[0] != "d"}, PACKAGE_FILES)
+        # Debian keeps games in /usr/games.
+        self.assertEqual({line.split()[-1][2:] for line in listing if line[0] != "d"},
+                         {"usr/games/klotix"} | {"usr/" + name for name in shared_files(ARGS.languages)})
 
     def test_debian_package_passes_lintian(self):
         lintian = shutil.which("lintian")
@@ -325,6 +333,7 @@ def main():
     parser.add_argument("--build-dir", required=True)
     parser.add_argument("--source-dir", required=True)
     parser.add_argument("--project-version", required=True)
+    parser.add_argument("--languages", required=True, type=lambda names: names.split(";"))
     ARGS, rest = parser.parse_known_args()
     os.environ.pop("DESTDIR", None)  # would move the tree away from the prefix
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
