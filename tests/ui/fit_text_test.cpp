@@ -50,6 +50,16 @@ class FitTextTest : public QObject {
     QCOMPARE(QFontInfo(fitted).pixelSize(), 20);
   }
 
+  void aTextOnlyTooTallIsMadeSmallerNotNarrower() {
+    QFont font;
+    font.setPixelSize(20);
+    const QFontMetricsF metrics(font);
+    const QSize room(qCeil(metrics.horizontalAdvance(kCaption)) + 40, qFloor(metrics.height()) - 2);
+    const QFont fitted = fittedFont(font, kCaption, room);
+    QCOMPARE(fitted.stretch(), font.stretch());
+    QVERIFY(textFits(fitted, kCaption, room));
+  }
+
   void aButtonsCaptionFitsInsideTheFocusFrame() {
     QWidget window;
     // As the skin draws it: the frame grows thicker while the button has the focus.
