@@ -18,7 +18,8 @@ namespace klotix {
 
 namespace {
 
-// The buttons' design fonts, in points.
+// The window's design font and the buttons', in points.
+constexpr double kWindowPoints = 8.25;
 constexpr double kExitPoints = 9.75;
 constexpr double kStartPoints = 14.25;
 
@@ -56,7 +57,7 @@ KlotixMain::KlotixMain(Klotix_Module& module, RandomSource& random, Dialogs& dia
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("KlotixMain"));  // the skin styles the window by this name
   setAttribute(Qt::WA_StyledBackground);
-  setFont(designFont(8.25));
+  setFont(designFont(kWindowPoints));
   createButtons();
   createRecordFrame();
   setTabOrder();
@@ -110,6 +111,9 @@ void KlotixMain::createRecordFrame() {
 
     auto* heading = new QLabel(tr(look.heading), Record_);
     heading->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128); background: transparent;"));
+    // A widget with a style sheet of its own takes the application's font,
+    // not its window's, once the window has a style sheet too (the skin).
+    heading->setFont(designFont(kWindowPoints));
     heading->setGeometry(twipRect(look.headingLeft, 300, look.headingWidth, 195));
     Label2_[i] = heading;
 
@@ -120,6 +124,7 @@ void KlotixMain::createRecordFrame() {
     List2_[i]->setGeometry(twipRect(1020 + offset, 540, 1215, 2595));
     for (QListWidget* list : {List1_[i], List2_[i]}) {
       list->setStyleSheet(listStyle);
+      list->setFont(designFont(kWindowPoints));  // as the heading's
       list->setSortingEnabled(false);
     }
     pairLists(List1_[i], List2_[i]);

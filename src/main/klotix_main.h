@@ -37,6 +37,7 @@ class KlotixMain final : public FramedWindow, private MainView {
   QListWidget* List1(int index) const { return List1_.at(static_cast<std::size_t>(index)); }
   QListWidget* List2(int index) const { return List2_.at(static_cast<std::size_t>(index)); }
   QGroupBox* Record() const { return Record_; }
+  QLabel* Label2(int index) const { return Label2_.at(static_cast<std::size_t>(index)); }
   const Skin& skin() const { return Skin1_; }
   MainLogic& logic() { return *logic_; }
 

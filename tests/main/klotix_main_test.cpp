@@ -15,6 +15,7 @@
 
 #include "fakes/fakes.h"
 #include "support/qt_test_main.h"
+#include "ui/design_font.h"
 
 using namespace klotix;
 using klotix::testing::FakeDialogs;
@@ -39,10 +40,10 @@ class KlotixMainTest : public QObject {
   int gamesOpened_ = 0;
   int ends_ = 0;
 
-  std::unique_ptr<KlotixMain> openMain() {
+  // Without the skin, unless given the folder it is in.
+  std::unique_ptr<KlotixMain> openMain(const QString& dataFolder = QCoreApplication::applicationDirPath()) {
     auto window = std::make_unique<KlotixMain>(
-        module_, random_, dialogs_, QStringList{QCoreApplication::applicationDirPath()}, [this] { ++gamesOpened_; },
-        [this] { ++ends_; });
+        module_, random_, dialogs_, QStringList{dataFolder}, [this] { ++gamesOpened_; }, [this] { ++ends_; });
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->show();
     return window;
@@ -59,7 +60,8 @@ class KlotixMainTest : public QObject {
   }
 
   void controlsAreAsDesigned() {
-    auto window = openMain();
+    auto window = openMain(QStringLiteral(KLOTIX_SKIN_FOLDER));
+    QVERIFY(window->skin().loaded());
     QCOMPARE(window->windowTitle(), QStringLiteral("Klotix (klotix.example.org) v. 1.1.0"));
     QCOMPARE(window->Command_Start()->text(), QStringLiteral("&Start new game"));
     QCOMPARE(window->Command_Exit()->text(), QStringLiteral("End"));
@@ -69,6 +71,10 @@ class KlotixMainTest : public QObject {
     QCOMPARE(window->List2(2)->geometry(), QRect(372, 36, 81, 173));
     QCOMPARE(window->size(), QSize(483, 337));
     QCOMPARE(window->minimumSize(), window->maximumSize());
+    // Every text but the two buttons' in the window's font, those with a
+    // look of their own (headings, lists) too.
+    QWidget* texts[] = {window->Record(), window->Label2(0), window->List1(0), window->List2(2), window->Option_Level(1)};
+    for (const QWidget* widget : texts) QCOMPARE(widget->font(), designFont(8.25));
     // Focus order: the six lists, then Start, End and the level buttons.
     QWidget* expected[] = {window->List2(0),        window->List1(1),        window->List2(1),
                            window->List1(2),        window->List2(2),        window->Command_Start(),
