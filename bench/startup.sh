@@ -36,6 +36,8 @@ game_pid=""
 cleanup() {
   [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
   [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+  # Wine's server and services would stay a minute, a load on the next run.
+  [[ -d "$work/prefix" ]] && WINEPREFIX="$work/prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
