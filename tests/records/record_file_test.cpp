@@ -105,8 +105,7 @@ TEST(RecordFile, FullTablesRoundTripAndNothingBeyondTheFifteenthIsWritten) {
 TEST(RecordFile, NamesAreStoredWholeWithoutQuoting) {
   const Level names = {{"Anna Maria", 1},   {"Smith, John", 2}, {"\"Ace\"", 3},
                        {"a,\"b\" , c", 4},  {"Jörg Zoë", 5},    {"Łukasz €", 6},
-                       {"日本語", 7},        {" padded ", 8},    {"0", 9},
-                       {"王小明", 10},       {"김민준", 11},     {"Олена Їжак", 12}};
+                       {"日本語", 7},        {" padded ", 8},    {"0", 9}};
   const RecordTables tables = tablesOf(names, {}, names);
   TempFolder folder;
   ASSERT_TRUE(Save(folder / "Klotix.dat", tables).ok);
